@@ -1,0 +1,7 @@
+#include "lessons/kasimel/kasimel.h"
+
+namespace lesson {
+
+void Kasimel::NegativeAMenu() {}
+
+}  // namespace lesson
