@@ -1,5 +1,10 @@
 // The figure library: coordinate planes, points and graphs, angles, arcs,
 // marks, grid frame, polygons, arrows, line geometry and divisors.
+//
+// Every routine takes its inputs from the shared variables and leaves its
+// results and working values there; the comments name what each one reads
+// and what it leaves. Positions are window units, y downward; values on a
+// plane map to (GX0 + SIZE * x / BAIX, GY0 - SIZE * y / BAIY).
 #pragma once
 #include "shell/shell.h"
 
@@ -10,17 +15,76 @@ class Figures : public Shell {
   using Shell::Shell;
 
  protected:
+  // ---- coordinate plane ----
+  // GGX, GGY (both 0: 640, 180), SIZE, BAIX, BAIY, AA1..BB2 in values, CCC2
+  // (0: axes only), NASI (-1: no step numbers). Normalises BAIX, BAIY, divides
+  // the ranges in place, sets GX0..GY2 and SIZE1, resets NASI.
   void DrawCoordinatePlane();
+  // Values of every fifth grid line with at most one decimal, from the scale
+  // BAIX, BAIY as they stand (set again after the plane).
   void DrawDecimalTickLabels();
+
+  // ---- points and function graphs ----
+  // Dot of radius R in colour CCC3 at value (XG, YG), label AAA_s; leaves GX, GY.
   void PlotLabeledPoint();
+  // Graph of kind IROIRO (1: AA/x, 2: AA*x^2, 3: AA*x+BB, 4: AA*x+BB*y=CC) over
+  // AA1..AA2 in 5001 dots, label AAA_s at the last dot drawn; BAIX = BAIY = 1 after.
   void PlotFunctionGraph();
-  void DrawArrow();
+  void PlotCurveDots();     // the dot loop of the function plot
+  void DrawVerticalLine();  // x = CC from BB1 to BB2, the kind 4 line with BB = 0
+
+  // ---- angles and angle marks (P0 = ZX0, ZY0; P1 = ZX1, ZY1; P2 = ZX2, ZY2) ----
+  void ComputePointAngle();   // HHP, HH: direction of P1 seen from P0; PI
+  void ComputeAngleArc();     // HH1..HH5, HHP, PI for the arms P1, P2 (ITI -1: other sweep)
+  void FormatAngleDegrees();  // KAKUDO_s: the angle in degrees, at most one decimal
+  void PlaceAngleLabel();     // AAA_s on the bisector, NAGASA from P0
+  void DrawAngleArc();        // HONSU arcs (or a sector) and the label
+  void DrawRightAngleMark();  // corner of side NAGASA in colour CCC2
+
+  // ---- dimension arcs ----
+  // Dotted half-ellipse from P0 (ZX0, ZY0) to P1 (ZX1, ZY1), bow TAKASA on the
+  // side HOUKOU, dots every HABA degrees in colour CCC2, label AAA_s at the apex.
   void DrawDimensionArc();
-  void ComputeAngleArc();
-  void DrawRightAngleMark();
+
+  // ---- segment marks on AB (AX, AY)-(BX, BY) ----
+  void DrawParallelMarks();  // HONSU chevrons from the point dividing AB as A : B
+  void DrawEqualTicks();     // HONSU ticks AIDA apart, from the middle moved ITI toward B
+
+  // ---- grid frame ----
+  // YOKO x TATE cells of SIZE at GGX, GGY; origin at the bottom-left corner;
+  // graph paper unless CCC2 is 15.
   void SetUpGridFrame();
+
+  // ---- polygons ----
+  // Outline through G(1..KAKU) at pen width SIZE1 in colour CCC2; labels by
+  // letter from AAA_s, or from Xa_s() when AAA_s is "1".
   void DrawPolygon();
-  void IntersectLines();
+  void LabelVerticesByLetter();
+  void LabelVerticesFromList();
+
+  // ---- arrows ----
+  // Shaft (ZX0, ZY0)-(ZX, ZY) in colour CCC2, head NAGASA long at the end
+  // (MUKI -1: at the start), a second head when YA is 2. Leaves the tip of the
+  // last head in ZX0, ZY0.
+  void DrawArrow();
+
+  // ---- line geometry ----
+  void IntersectLines();         // AB x CD -> AX2, AY2
+  void MarkPerpendicularFoot();  // foot E (EX, EY) from C onto AB, dotted in colour 15
+  void ComputePointOnLine();     // X1, Y1: point of AB at the given CX or CY
+  void RotatePoint();            // ZX, ZY: point KAKUDO degrees along the half-ellipse
+
+  // ---- divisors and prime factors ----
+  void ListDivisorPairs();    // DY -> P, X(1..P), Y(1..P), KOSUU
+  void FactorizePrimes();     // SOSU -> Q, G(k, 1..2), cofactor in G(10, 1)
+  void DrawLadderDivision();  // the ladder of the primes found, at XTAKE, YTAKE
+
+ private:
+  // The point of the half-ellipse over P0 (ZX0, ZY0) at the parameter
+  // `degrees`, for the segment laid flat (centre ZX2, ZY2, half-length RR,
+  // height TAKASA) and turned by H: leaves it in ZX, ZY, the unturned point in
+  // ZX3, ZY3 and ZX1, ZY1, its direction in HHP, HH and its distance in R.
+  void HalfEllipsePoint(float degrees);
 };
 
 }  // namespace lesson

@@ -25,6 +25,18 @@ struct PenFont {
   int pen = 1;
 };
 
+// The text a text operation really shows: the face "MT Extra" stands for a
+// face with a script ell, so each "l" in it is the letter U+2113.
+inline std::string GlyphText(const std::string& face, const std::string& text) {
+  if (face != "MT Extra") return text;
+  std::string out;
+  for (char c : text) {
+    if (c == 'l') out += "\xE2\x84\x93";
+    else out += c;
+  }
+  return out;
+}
+
 class Screen {
  public:
   virtual ~Screen() = default;

@@ -1,10 +1,18 @@
 // The lesson shell: start-up, the main-menu frame, topics and their
 // sub-menus, drills, number entry, key waits and the error screen.
+//
+// Control moves only between the main menu, a topic and its scenes, as
+// loops and returns: MainMenu loops, OpenTopic runs a topic, the topic's
+// RunSubMenu loops over its scenes and returns on its last item. A fault
+// unwinds to Run, which shows the error screen; closing the window unwinds
+// to Run as well.
 #pragma once
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
+#include "platform/fault.h"
 #include "shell/formula_text.h"
 
 namespace lesson {
@@ -18,6 +26,10 @@ class Shell : public FormulaText {
   // closed on the error screen.
   int Run();
 
+  // The fault that ended the last Run on the error screen, if any (the
+  // replay tool reports it).
+  const std::optional<Fault>& lastFault() const { return lastFault_; }
+
  protected:
   // ---- what each program supplies ----
   // The main menu's item texts, item n as the n-th; the last is "N　終了".
@@ -25,6 +37,19 @@ class Shell : public FormulaText {
   // Runs the topic behind item k until its sub-menu's last item; false when
   // the item has no topic (the menu is then drawn again).
   virtual bool OpenTopic(int item) = 0;
+
+  // ---- start-up ----
+  // Window, font, pen, random seed, constants and arrays, then MainMenu.
+  // Returns only by an exception (program end, window closed, fault).
+  void StartUp();
+  // Seeds the random generator with hours + minutes + seconds of three
+  // clock reads; leaves the sum in A.
+  void ReseedRandom();
+
+  // ---- main menu ----
+  // Draws the menu and reads a number, again and again: the last item ends
+  // the program, items with a topic open it.
+  void MainMenu();
 
   // ---- topic course ----
   void ShowTopicGoal(std::initializer_list<std::string> goalLines);
@@ -34,6 +59,15 @@ class Shell : public FormulaText {
   // AINP = 3, then problem() and PromptNextStep until 1 is entered.
   void RunDrillLoop(const std::function<void()>& problem);
 
+  // ---- number entry (field at KAIX, KAIY) ----
+  void PromptMenuNumber();    // the menu prompt, then an entry into AINP_s, AINP
+  void ClearMenuPrompt();     // clears the menu prompt and the field
+  void ReadNumberInput();     // label "入力", key loop until Enter, field cleared
+  void ReadNumberKeys();      // the key loop: echoes accepted keys into AINP_s
+  void ParseNumberInput();    // AINP = value of AINP_s (a/b: the quotient)
+  void ClearInputRightArea(); // clears right of the field from (KAIX+80, KAIY-72)
+  void FlushKeys();           // polls until no key is waiting; I_s empty
+
   // ---- key waits and prompt strip ----
   void WaitAnyKey();
   void WaitKeyWithMessage();
@@ -41,9 +75,18 @@ class Shell : public FormulaText {
   void PromptSubMenuChoice();
   void ClearPromptLine();
 
-  // ---- lesson area and value tables ----
+  // ---- error screen, lesson area and value tables ----
+  // Clears the window and writes the step and code of the fault with the
+  // message (the caller then waits for the window to close).
+  void ShowRuntimeError(const Fault& fault);
   void ClearLessonArea();
   void FormatTableValues();
+
+ private:
+  // Empties the number field: the typed text and the echo position.
+  void EmptyNumberField();
+
+  std::optional<Fault> lastFault_;
 };
 
 // Runs a program (start-up to end); the exit code of Shell::Run.

@@ -29,6 +29,8 @@ struct Vars {
   std::string RABM_s, RTASKAI1_s, RTASKAI2_s, SO_s, TITLE_s, TKAI1_s, TKAI2_s, X_s, X8_s, X9_s, Y_s;
 
   // --- further variables of the lesson programs (add here, grouped by owner) ---
+  float MU_DO = 0;               // figures: 1 = angle labels as small text
+  std::string AA_A_s;            // formula text: the rest of a math text after its fraction
 
   // --- arrays ---
   Arr<float, 80> T;              // value table

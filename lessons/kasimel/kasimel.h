@@ -20,6 +20,40 @@ class Kasimel : public Figures {
   void RollingBallMenu();
   void ProportionalityConstantMenu();
   // scenes of topics 1 to 3 (add declarations here)
+  // One text statement: CCC1, X, Y, AA_s set, the math text drawn, and the
+  // text cursor moved behind it (XI2 = X, YI1 = Y).
+  void TextStatement(float colour, float x, float y, const std::string& text);
+  // The math text alone, the cursor left where it was (answers in slots).
+  void MathTextAt(float colour, float x, float y, const std::string& text);
+  // topic 1: review of functions, roller coaster
+  void FunctionReviewTablesScene();
+  void FunctionReviewGraphsScene();
+  void DrawReviewGraphs();
+  void RollerCoasterScene();
+  // topic 2: the ball on the slope
+  void DrawSlope();
+  void BallRollScene();
+  void AnimateRollingBall();
+  void BallStroboscopeScene();
+  void BallDistanceTableScene();
+  void DrawDistanceScale();
+  void BallFormulaScene();
+  // topic 3: the constant of proportionality
+  void PrismVolumeScene();
+  void ConstantQuestion1AnswerScene();
+  void ConstantQuestion2AnswerScene();
+  void ConstantDrillScene();
+  void MakeConstantProblem();
+  void ConstantQuestion3AnswerScene();
+  // solid figures of topic 3
+  void DrawSquarePrism();
+  void DrawCube();
+  void DrawCircleArea();
+  void SetBoxVertices(float height);
+  void ConvertFigurePoints(float last);
+  void DrawFace(float v1, float v2, float v3, float v4, const std::string& labels);
+  void DrawDottedEdge(float from, float to);
+  void MarkEdge(float from, float to, float side, const std::string& label, float colour);
 
   // ---- topics 4 to 7 (graph of y=x^2, a>0, a<0, summary) ----
   void ParabolaGraphMenu();
@@ -27,6 +61,38 @@ class Kasimel : public Figures {
   void NegativeAMenu();
   void GraphSummaryMenu();
   // scenes of topics 4 to 7 (add declarations here)
+  // topic 4: the graph of y=x^2
+  void CoordinateReviewScene();
+  void PickRandomPoint();
+  void SquareTableScene();
+  void NearOriginScene();
+  void SquareFeaturesScene();
+  // topic 5: a>0
+  void DoubleHeightTableScene();
+  void DoubleHeightGraphScene();
+  void HalfParabolaScene();
+  void PositiveFeaturesScene();
+  // topic 6: a<0
+  void MirrorTableScene();
+  void MirrorGraphScene();
+  void NegativeHalfScene();
+  void NegativeFeaturesScene();
+  // the twin scenes of topics 5 and 6 (mirror: the a<0 twin)
+  void TwinTableScene(bool mirror);
+  void TwinGraphScene(bool mirror);
+  void SetTwinTableValues(bool mirror);
+  // Helpers of topics 4 to 7:
+  // the answer box of a feature line (132 x 50, border 3, fill 13, text 5)
+  void DrawFeatureBox(float x, float y, const std::string& text);
+  // y = a*x^2 over AA1..AA2 in colour, label at its last dot
+  void PlotParabola(float a, float colour, const std::string& label);
+  // an unlabelled dot of radius r at the value point (x, y)
+  void PlotDot(float x, float y, float r, float colour);
+  // topic 7: summary of the graphs
+  void OpeningWidthScene();
+  void MatchGraphsScene();
+  void ParabolaTermsScene();
+  void GraphSummaryScene();
 };
 
 std::unique_ptr<Shell> MakeKasimel(Runtime& rt);

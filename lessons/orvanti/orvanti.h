@@ -1,0 +1,31 @@
+// orvanti: how the values of y=ax^2 change. Main menu and six topics.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+#include "figures/figures.h"
+
+namespace lesson {
+
+class Orvanti : public Figures {
+ public:
+  explicit Orvanti(Runtime& rt);
+
+ protected:
+  std::vector<std::string> MainMenuItems() override;
+  bool OpenTopic(int item) override;
+
+  // ---- topic entries (items 1 to 6 of the main menu) ----
+  // Each runs its goal banner and sub-menu and returns on the sub-menu's
+  // last item. Add a topic to OpenTopic when its entry is built.
+  void IncDecMenu();     // 1 increase and decrease
+  void RateMenu();       // 2 rate of change
+  void RangeMenu();      // 3 ranges of y
+  void SummaryMenu();    // 4 summary of the features
+  void AvgSpeedMenu();   // 5 average speed
+  void BasicsMenu();     // 6 textbook page 113 problems
+};
+
+std::unique_ptr<Shell> MakeOrvanti(Runtime& rt);
+
+}  // namespace lesson

@@ -1,0 +1,31 @@
+// velmora: applying y=ax^2. Main menu and six topics.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+#include "figures/figures.h"
+
+namespace lesson {
+
+class Velmora : public Figures {
+ public:
+  explicit Velmora(Runtime& rt);
+
+ protected:
+  std::vector<std::string> MainMenuItems() override;
+  bool OpenTopic(int item) override;
+
+  // ---- topic entries (items 1 to 6 of the main menu; item 7 has none) ----
+  // Each runs its goal banner and sub-menu and returns on the sub-menu's
+  // last item. Add a topic to OpenTopic when its entry is built.
+  void BrakingFallMenu();   // 1 braking marks and falling bodies
+  void GraphUseMenu();      // 2 using graphs
+  void CutPaperMenu();      // 3 cut paper
+  void DeliveryFeeMenu();   // 4 delivery fees
+  void ChapterAMenu();      // 5 chapter problems A
+  void ChapterBMenu();      // 6 chapter problems B
+};
+
+std::unique_ptr<Shell> MakeVelmora(Runtime& rt);
+
+}  // namespace lesson

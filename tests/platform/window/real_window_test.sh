@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The real kasimel binary in a real window under Xvfb, driven with xdotool:
+# "9" Enter redraws the main menu, whose screenshot must match the replay
+# tool's picture of the same state; "8" Enter ends the program with exit 0;
+# a second run closed by the window manager's close request exits 0 too; an
+# idle program uses next to no CPU.
+# Usage: real_window_test.sh KASIMEL REPLAY CLOSE_REQUEST OUTDIR
+set -uo pipefail
+
+kasimel="$1" replay="$2" close_request="$3" out="$4"
+mkdir -p "$out"
+
+for tool in Xvfb xdotool import convert compare; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed, the real-window test needs it (./test installs it)"
+    exit 77
+  fi
+done
+
+# The sanitizer build's leak report would count the display libraries' caches.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+xvfb_pid="" prog_pid=""
+cleanup() {
+  [ -n "$prog_pid" ] && kill "$prog_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+# A display of its own: Xvfb picks a free number and writes it to fd 3.
+dispfile="$out/display"
+rm -f "$dispfile"
+Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$dispfile" 2>"$out/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$dispfile" ] && break
+  sleep 0.1
+done
+[ -s "$dispfile" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$dispfile")"
+echo "display $DISPLAY"
+
+start_program() {
+  "$kasimel" >"$out/kasimel.log" 2>&1 &
+  prog_pid=$!
+  wid="$(timeout 20 xdotool search --sync --name '^kasimel$' | head -n1)"
+  [ -n "$wid" ] || fail "no kasimel window appeared"
+  sleep 1  # let it draw the main menu
+}
+
+# Waits up to 15 s for the program to end; its exit code in $status.
+wait_program() {
+  for _ in $(seq 150); do
+    kill -0 "$prog_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$prog_pid" 2>/dev/null && fail "kasimel did not end"
+  wait "$prog_pid"
+  status=$?
+  prog_pid=""
+}
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# --- first run: keys, screenshot, idle CPU, end from the menu ---
+start_program
+xdotool type --window "$wid" 9
+xdotool key --window "$wid" Return
+sleep 1
+import -window root "$out/screen.png" || fail "no screenshot"
+
+before="$(cpu_ticks "$prog_pid")"
+sleep 2
+after="$(cpu_ticks "$prog_pid")"
+hz="$(getconf CLK_TCK)"
+echo "idle CPU: $((after - before)) ticks of 1/$hz s in 2 s"
+# Next to no CPU: under a tenth of one core.
+[ $(( (after - before) * 10 )) -lt $(( 2 * hz )) ] || fail "the idle program keeps the CPU busy"
+
+"$replay" kasimel --keys '9\r' --png "$out/replay.png" || fail "replay failed"
+# The window fills the 16:9 screen, so the canvas is the whole screenshot.
+convert "$out/screen.png" -resize '1360x765!' "$out/screen-scaled.png"
+differing="$(compare -metric AE -fuzz 30% "$out/screen-scaled.png" "$out/replay.png" \
+  "$out/difference.png" 2>&1 >/dev/null)"
+echo "pixels differing by more than 30%: $differing of $((1360 * 765))"
+[[ "$differing" =~ ^[0-9.e+]+$ ]] || fail "compare said: $differing"
+# Glyph edges and scaling may differ; the picture must not (2% of the pixels).
+awk -v d="$differing" 'BEGIN { exit !(d < 0.02 * 1360 * 765) }' || \
+  fail "the window does not show the replay's picture (see $out/difference.png)"
+
+xdotool type --window "$wid" 8
+xdotool key --window "$wid" Return
+wait_program
+[ "$status" -eq 0 ] || fail "ending from the menu gave exit $status"
+
+# --- second run: closed by the window manager's close request ---
+start_program
+"$close_request" "$wid" || fail "close request not sent"
+wait_program
+[ "$status" -eq 0 ] || fail "closing the window gave exit $status"
+
+echo "real window: menu picture, end from the menu, close request: all fine"
