@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "figures/figures.h"
 
@@ -43,7 +44,8 @@ void Figures::DrawPolygon() {
 
 void Figures::LabelVerticesByLetter() {
   const float kaku = VertexCount(KAKU);
-  const std::string first = Chars(AAA_s).front();
+  const std::vector<std::string> chars = Chars(AAA_s);
+  const std::string first = chars.empty() ? "" : chars.front();
   KJ3 = first.size() == 1 ? static_cast<float>(static_cast<unsigned char>(first[0])) : 0.0f;
   II = 1;
   do {

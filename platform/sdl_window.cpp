@@ -93,9 +93,7 @@ SdlRuntime::SdlRuntime(const std::string& title) {
   SDL_Event e;
   while (!SDL_TICKS_PASSED(SDL_GetTicks(), settle)) {
     if (SDL_WaitEventTimeout(&e, 20)) {
-      if (e.type == SDL_QUIT ||
-          (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE))
-        closed_ = true;
+      Handle(e);  // keys typed meanwhile are kept, a close is noted
       if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_MAXIMIZED) break;
     }
   }
@@ -189,6 +187,7 @@ void SdlRuntime::Handle(const SDL_Event& e) {
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
       // The texture's contents are lost: upload everything again.
+      if (!texture_) break;
       SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(screen_->surface()),
                         cairo_image_surface_get_stride(screen_->surface()));
       needRepaint_ = true;

@@ -18,6 +18,8 @@ void FormulaText::DrawTableCell() {
   Y1 = Y;
   MOTOA_s = A_s;
   N1 = static_cast<float>(Instr(1, A_s, "ﾀ"));
+  // The gap below a cell of this height, which the lessons' tables read.
+  N2 = TATE >= 80 ? 30.0f : 20.0f;
   MeasureMathText();
   LT1 = Inset(HABA, LLT);
   // A line is taken as 44 high, 50 with a stacked fraction.
@@ -39,6 +41,8 @@ void FormulaText::DrawTableCellAroundText() {
   X1 = X;
   Y1 = Y;
   MOTOA_s = A_s;
+  N1 = static_cast<float>(Instr(1, A_s, "ﾀ"));
+  N2 = TATE >= 80 ? 30.0f : 20.0f;
   MeasureMathText();
   LT1 = Inset(HABA, LLT);
   const float above = IntPart((TATE - 44) / 2);

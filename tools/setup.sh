@@ -9,12 +9,13 @@ packages=(
   libcairo2-dev libsdl2-dev libfontconfig-dev libfreetype-dev
   fonts-ipafont-gothic fonts-liberation2
   googletest libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick libx11-dev
 )
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+  state="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"
+  if [ "$state" != "install ok installed" ]; then
     missing+=("$p")
   fi
 done

@@ -78,6 +78,7 @@ TEST(FactorizePrimes, PrimesExponentsAndCofactor) {
       {1, {}, 1, 1},
       {31, {}, 31, 31},
       {0, {}, 0, 0},  // no prime divides 0 here, and the loop ends
+      {0.3f, {}, 0.3f, 0.3f},  // whole value 0 as well
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sosu);

@@ -1,22 +1,19 @@
-// Renders the figures through the raster onto two sheets, written as PNG in
-// the build tree for a look, and checks a few pixels of each.
+// Renders the figures through the raster onto two sheets, written as PNG to
+// the build tree's test-output folder for a look, and checks a few pixels.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/cairo_screen.h"
 #include "tests/figures/figure_probe.h"
+#include "tests/support/harness.h"
 
 namespace lesson {
 namespace {
 
-std::string SheetPath(const std::string& name) {
-  return std::string(LESSON_BUILD_DIR) + "/" + name;
-}
-
 // Planes and graphs: a scaled plane with decimal tick labels and two graphs,
 // and a plane at one value a step with a hyperbola, a parabola opening
-// down, a vertical line and a labelled point.
+// down, the two lines of ax + by = c and a labelled point.
 TEST(FigureSheet, PlanesAndGraphs) {
   CairoScreen raster;
   FigureBench b(5, {}, &raster);
@@ -56,10 +53,14 @@ TEST(FigureSheet, PlanesAndGraphs) {
   f.IROIRO = 4, f.AA = 2, f.BB = 0, f.CC = -8, f.BB1 = -5, f.BB2 = 5, f.CCC3 = 7;
   f.AAA_s = "x=-4";
   f.PlotFunctionGraph();
+  f.AA1 = -6, f.AA2 = 6;
+  f.IROIRO = 4, f.AA = 1, f.BB = 2, f.CC = -4, f.CCC3 = 0, f.AAA_s = "x+2y=-4";
+  f.KASANARIX = -290, f.KASANARIY = 44;
+  f.PlotFunctionGraph();
   f.XG = 2, f.YG = 3, f.R = 8, f.CCC3 = 7, f.AAA_s = "A(2,3)";
   f.PlotLabeledPoint();
 
-  ASSERT_TRUE(raster.WritePng(SheetPath("figure_sheet_planes.png")));
+  ASSERT_TRUE(raster.WritePng(TestOutputPath("figure_sheet_planes.png")));
   // The y axis of the scaled plane is black just below its top.
   EXPECT_EQ(raster.PixelAt(scaledOrigin, scaledTop + 3), PaletteRgb(0));
   // The dot of A(2, 3) at (760 + 36 * 8, 80 + 36 * 3) in colour 7.
@@ -149,7 +150,7 @@ TEST(FigureSheet, MarksShapesArrows) {
   f.XTAKE = 1180, f.YTAKE = 330, f.NASI = 0;
   f.DrawLadderDivision();
 
-  ASSERT_TRUE(raster.WritePng(SheetPath("figure_sheet_marks.png")));
+  ASSERT_TRUE(raster.WritePng(TestOutputPath("figure_sheet_marks.png")));
   // The double arrow's shaft is red in its middle.
   EXPECT_EQ(raster.PixelAt(880, 380), PaletteRgb(3));
 }

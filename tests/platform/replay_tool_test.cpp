@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cstring>
@@ -129,7 +130,10 @@ struct ReplayResult {
 
 // Runs the replay tool with the arguments (already quoted for the shell).
 ReplayResult Replay(const std::string& args) {
-  const std::string errFile = TestOutputPath("replay_stderr.txt");
+  // ctest runs the test cases as parallel processes: one file each.
+  static int calls = 0;
+  const std::string errFile = TestOutputPath("replay_stderr_" + std::to_string(::getpid()) + "_" +
+                                             std::to_string(++calls) + ".txt");
   const std::string cmd = std::string("'") + LESSON_REPLAY + "' " + args + " 2>'" + errFile + "'";
   const int status = std::system(cmd.c_str());
   std::ifstream in(errFile);

@@ -47,6 +47,7 @@ TEST(FormulaTableCell, CentresTheTextInTheBox) {
       {"1", 54, 40, {"B 100,200-154,240 3/15", "T 113.5,198 3x3 G16 b c0 '1'"}},
       {"1", 54, 60, {"B 100,200-154,260 3/15", "T 113.5,208 3x3 G16 b c0 '1'"}},
       {"", 88, 50, {"B 100,200-188,250 3/15"}},
+      {"", 88, 80, {"B 100,200-188,280 3/15"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("cell text: " + c.text);
@@ -61,6 +62,7 @@ TEST(FormulaTableCell, CentresTheTextInTheBox) {
     EXPECT_EQ(p.TATE, c.tate);
     EXPECT_EQ(p.AA_s, "");
     EXPECT_EQ(p.MOTOA_s, c.text);
+    EXPECT_EQ(p.N2, c.tate >= 80 ? 30 : 20);
   }
 }
 

@@ -166,6 +166,28 @@ TEST(FormulaMathText, FractionPutsBackThePenWidthInForceAndLeavesItsParts) {
   EXPECT_EQ(p.N, 7);
 }
 
+TEST(FormulaMathText, FractionCountsBytePositionsOfWholeCharacters) {
+  FormulaBench bench;
+  FormulaProbe& p = bench.probe;
+  p.X = 100;
+  p.Y = 200;
+  p.AA_s = "ﾀ表!2ﾝ/√3ﾀ";
+  p.DrawMathText();
+  EXPECT_EQ(p.TA5, 3);  // "!" after the double-byte "表"
+  EXPECT_EQ(p.TA6, 7);  // "√" after "表!2ﾝ/"
+  EXPECT_EQ(p.TA1, 1);  // "√" first in the denominator
+  EXPECT_EQ(p.TA2, 1);  // the runs leave the byte length of their last glyph
+  // A root in the denominator and a root anywhere: the denominator 16 lower.
+  bool found = false;
+  for (const RecordedOp& op : bench.Visible()) {
+    if (op.op == "text" && op.text == "3") {
+      EXPECT_EQ(op.y, 244);
+      found = true;
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
 TEST(FormulaMathText, HalfWidthDifferenceStaysFractional) {
   FormulaBench bench;
   FormulaProbe& p = bench.probe;

@@ -49,17 +49,19 @@ struct RasterBench {
 const std::vector<std::vector<std::string>> kSheetColumns = {
     {"x^2", "1+2", "!2ﾝ", "ﾀ1/2ﾀ", "  x=#ﾀ400/49ﾀﾝ ", "ﾀ5^2-3^2/5-3ﾀ", "y=2x", "y=ﾀ6/xﾀ",
      "a=ﾀ2/4ﾀ=ﾀ1/2ﾀ"},
-    {"ﾀx^2/1+2ﾀ", "ﾀ1/ﾀ2/3ﾀ", "#2ﾝ", "!ﾀ1/2ﾀﾝ", "ﾀ1 2/3ﾀ", "ﾀ!4ﾝ/2ﾀ", "ﾀ1/2^2ﾀ", "!12ﾝ=2!3ﾝ",
+    {"ﾀx^2/1+2ﾀ", "ﾀ1/2", "ﾀ1/ﾀ2/3ﾀ", "#2ﾝ", "!ﾀ1/2ﾀﾝ", "ﾀ1 2/3ﾀ", "ﾀ!4ﾝ/2ﾀ", "ﾀ1/2^2ﾀ",
      "y=-ﾀ1/2ﾀx^2"},
-    {"x*3/2@1", "∠ABC=30%", "l=2c+a", "ﾀ4/6ﾀ=ﾀ2/3ﾀ", "-ﾀ9/12ﾀ+ﾀ2/12ﾀ", "&ABCD＃", "y=ax^2 (a>0)",
-     "x=-2のときy=12", "1.5^2=2.25"},
+    {"x*3/2@1", "∠ABC=30%", "l=2c+a", "&ABCD＃", "!12ﾝ=2!3ﾝ", "!72ﾝ=6!2ﾝ", "ﾀ4/6ﾀ=ﾀ2/3ﾀ",
+     "+ﾀ4/6ﾀ=+ﾀ2/3ﾀ", "ﾀ3/-6ﾀ=-ﾀ1/2ﾀ"},
+    {"-ﾀ9/12ﾀ+ﾀ2/12ﾀ", "ﾀ-9+2/12ﾀ", "-ﾀ0/4ﾀ+ﾀ1/4ﾀ", "y=ax^2 (a>0)", "x=-2のときy=12",
+     "1.5^2=2.25", "ﾀ1/タﾀ", "\\2x^", "2"},
 };
 
 TEST(FormulaSheet, MathTextSheet) {
   // At the window's size, and at four times it for a close look.
   for (const double scale : {1.0, 4.0}) {
     RasterBench bench(true, scale);
-    const float colX[] = {20, 470, 900};
+    const float colX[] = {20, 360, 700, 1010};
     for (size_t c = 0; c < kSheetColumns.size(); ++c) {
       float y = 40;
       for (const std::string& text : kSheetColumns[c]) {
@@ -136,6 +138,7 @@ TEST(FormulaSheet, CellsAndSmallTextSheet) {
   // Fractions and a fill-in box in a line of text.
   p.X = 20;
   p.Y = 190;
+  p.HABA = 110;
   p.TATE = 55;
   for (const char* t : {"a", "ﾀ1/2ﾀ", "-ﾀ1/4ﾀ", "ﾀ9/4ﾀ", "2!3ﾝ"}) {
     p.A_s = t;
@@ -171,7 +174,7 @@ TEST(FormulaSheet, CellsAndSmallTextSheet) {
   p.A_s = "教科書P117 問1";
   p.DrawTableCell();
   // Two-line cell.
-  p.X = 600;
+  p.X = 780;
   p.Y = 90;
   p.HABA = 130;
   p.TATE = 100;
@@ -310,7 +313,6 @@ TEST(FormulaInk, LettersAndPeriodsSitOnTheBaselineOfTheDigitsBesideThem) {
       {"2l2", false, 0, {1, 2}},          // the script ell
       {"1.5", false, 0, {1, 2}},          // the period
       {"2xac", true, 0, {1, 2, 3}},       // italic letters in a fraction part
-      {"1.5", true, 0, {1, 2}},
       {"２あＸ", false, 0, {2}},          // full-width digits and letters
   };
   InkGauge gauge;

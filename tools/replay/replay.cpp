@@ -16,8 +16,9 @@
 //
 // Exit 0 when the keys ran out or the program ended, 3 after the error screen
 // (with "fault: step N code C" on stderr), 2 for a wrong command line or a
-// file that could not be written.
+// file that could not be written, 1 when the run broke off otherwise.
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -104,10 +105,10 @@ int Main(int argc, char** argv) {
   ScriptedRuntime rt(recorder, ScriptedRuntime::ParseKeys(keys), clock);
 
   bool writeFailed = false;
+  int frame = 0;
   if (!frames.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(frames, ec);
-    int frame = 0;
     rt.onKeyWait = [&] {
       char name[32];
       std::snprintf(name, sizeof name, "%04d.png", ++frame);
@@ -148,4 +149,11 @@ int Main(int argc, char** argv) {
 }  // namespace
 }  // namespace lesson
 
-int main(int argc, char** argv) { return lesson::Main(argc, argv); }
+int main(int argc, char** argv) {
+  try {
+    return lesson::Main(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "replay: the run broke off: %s\n", e.what());
+    return 1;
+  }
+}
