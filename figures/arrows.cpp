@@ -1,4 +1,3 @@
-#include <cmath>
 #include <utility>
 
 #include "figures/figures.h"
@@ -9,13 +8,8 @@ void Figures::DrawArrow() {
   // One arrow with its head at (ZX0, ZY0), its tail at (ZX, ZY).
   auto drawOne = [&] {
     DrawLine(ZX, ZY, ZX0, ZY0, CCC2);
-    CX = ZX0 - ZX;
-    CY = ZY0 - ZY;
-    D = std::sqrt(CX * CX + CY * CY);
     // An arrow of no length has no direction: the shaft only.
-    if (D == 0) return;
-    DX = CX / D;
-    DY = CY / D;
+    if (!UnitDirection(ZX, ZY, ZX0, ZY0)) return;
     EX = ZX0 - NAGASA * DX;
     EY = ZY0 - NAGASA * DY;
     ZX1 = EX - (NAGASA / 2) * DY;

@@ -56,11 +56,7 @@ void Figures::DrawCoordinatePlane() {
       if (Mod(II, 5) == 0) {
         SetPenWidth(3);
         DrawLine(GX0 + SIZE * II, GY1, GX0 + SIZE * II, GY2, 1);
-        A_s = Str(II);
-        StripSpaces();
-        AA_s = A_s;
-        if (II == 0 || NASI == -1) AA_s = "";
-        CCC1 = 0;
+        StepNumberText();
         if (!AA_s.empty()) {
           DrawText(GX0 + SIZE * II - SIZE1 * static_cast<float>(Len(AA_s)) / 2, GY0, 2, 1, 0,
                    AA_s);
@@ -74,11 +70,7 @@ void Figures::DrawCoordinatePlane() {
       if (Mod(II, 5) == 0) {
         SetPenWidth(3);
         DrawLine(GX1, GY0 - SIZE * II, GX2, GY0 - SIZE * II, 1);
-        A_s = Str(II);
-        StripSpaces();
-        AA_s = A_s;
-        if (II == 0 || NASI == -1) AA_s = "";
-        CCC1 = 0;
+        StepNumberText();
         if (!AA_s.empty()) {
           DrawText(GX0 - SIZE1 * static_cast<float>(Len(AA_s)), GY0 - SIZE * II - SIZE1 / 2 - 4,
                    2, 1, 0, AA_s);
@@ -117,6 +109,14 @@ void Figures::DrawCoordinatePlane() {
   SetFontSize(16);
   SetPenWidth(DR);
   NASI = 0;
+}
+
+void Figures::StepNumberText() {
+  A_s = Str(II);
+  StripSpaces();
+  AA_s = A_s;
+  if (II == 0 || NASI == -1) AA_s = "";
+  CCC1 = 0;
 }
 
 void Figures::DrawDecimalTickLabels() {

@@ -18,13 +18,7 @@ void Figures::HalfEllipsePoint(float degrees) {
   ZY = ZY0 - R * std::sin(H + HHP);
 }
 
-void Figures::DrawDimensionArc() {
-  // Heights below 16 count in steps of 16 units; the adjusted value stays.
-  if (TAKASA > 0 && TAKASA < 16) {
-    TAKASA = TAKASA * 16;
-  } else if (TAKASA < 0) {
-    TAKASA = std::fabs(TAKASA);
-  }
+void Figures::LaySegmentFlat() {
   ZX11 = ZX0;
   ZY11 = ZY0;
   ZX12 = ZX1;
@@ -36,6 +30,16 @@ void Figures::DrawDimensionArc() {
   ZY2 = ZY0;
   ComputePointAngle();
   H = HHP;
+}
+
+void Figures::DrawDimensionArc() {
+  // Heights below 16 count in steps of 16 units; the adjusted value stays.
+  if (TAKASA > 0 && TAKASA < 16) {
+    TAKASA = TAKASA * 16;
+  } else if (TAKASA < 0) {
+    TAKASA = std::fabs(TAKASA);
+  }
+  LaySegmentFlat();
   if (HOUKOU > 0) {
     D1 = 180;
     D2 = 360;

@@ -6,6 +6,8 @@
 // and what it leaves. Positions are window units, y downward; values on a
 // plane map to (GX0 + SIZE * x / BAIX, GY0 - SIZE * y / BAIY).
 #pragma once
+#include <string>
+
 #include "shell/shell.h"
 
 namespace lesson {
@@ -80,11 +82,23 @@ class Figures : public Shell {
   void DrawLadderDivision();  // the ladder of the primes found, at XTAKE, YTAKE
 
  private:
+  // Lays the segment P0 (ZX0, ZY0) - P1 (ZX1, ZY1) flat to the right of P0:
+  // copies of the ends in ZX11..ZY12, CX, CY = P1 - P0, RR half its length,
+  // ZX2, ZY2 its middle laid flat, H its direction (and PI).
+  void LaySegmentFlat();
   // The point of the half-ellipse over P0 (ZX0, ZY0) at the parameter
   // `degrees`, for the segment laid flat (centre ZX2, ZY2, half-length RR,
   // height TAKASA) and turned by H: leaves it in ZX, ZY, the unturned point in
   // ZX3, ZY3 and ZX1, ZY1, its direction in HHP, HH and its distance in R.
   void HalfEllipsePoint(float degrees);
+  // The step number of grid step II in AA_s (empty at 0 and when NASI is
+  // -1), its text also in A_s; CCC1 = 0.
+  void StepNumberText();
+  // CX, CY, D and the unit vector DX, DY from one point to another; false,
+  // with DX, DY left alone, when the points coincide.
+  bool UnitDirection(float fromX, float fromY, float toX, float toY);
+  // Places the label of vertex i of the polygon of kaku vertices.
+  void PlaceVertexLabel(float i, float kaku, const std::string& label);
 };
 
 }  // namespace lesson

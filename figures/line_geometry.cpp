@@ -1,34 +1,34 @@
-#include <cmath>
-
 #include "figures/figures.h"
 
 namespace lesson {
 
+namespace {
+
+// A line through two points as slope and intercept. A horizontal one (the
+// test comes first, so one point twice counts as horizontal) has slope 0
+// and its y; a vertical one is flagged apart, its slope variable holding
+// 1000 as before and its intercept left alone, so that no real slope of
+// 1000 is mistaken for it. True for a vertical line.
+bool ReadLine(float x1, float y1, float x2, float y2, float& slope, float& intercept) {
+  if (y2 == y1) {
+    slope = 0;
+    intercept = y1;
+    return false;
+  }
+  if (x2 == x1) {
+    slope = 1000;
+    return true;
+  }
+  slope = (y2 - y1) / (x2 - x1);
+  intercept = y1 - slope * x1;
+  return false;
+}
+
+}  // namespace
+
 void Figures::IntersectLines() {
-  // Each line as slope and intercept; a vertical one is flagged apart (its
-  // slope variable holds 1000 as before), so no real slope is mistaken for it.
-  bool firstVertical = false;
-  bool secondVertical = false;
-  if (BY == AY) {
-    A1 = 0;
-    B1 = AY;
-  } else if (BX == AX) {
-    A1 = 1000;
-    firstVertical = true;
-  } else {
-    A1 = (BY - AY) / (BX - AX);
-    B1 = AY - A1 * AX;
-  }
-  if (DY == CY) {
-    A2 = 0;
-    B2 = CY;
-  } else if (DX == CX) {
-    A2 = 1000;
-    secondVertical = true;
-  } else {
-    A2 = (DY - CY) / (DX - CX);
-    B2 = CY - A2 * CX;
-  }
+  const bool firstVertical = ReadLine(AX, AY, BX, BY, A1, B1);
+  const bool secondVertical = ReadLine(CX, CY, DX, DY, A2, B2);
   // Parallel lines (two vertical ones included) cross nowhere: the result
   // is left as it was.
   if (firstVertical && secondVertical) return;
@@ -96,17 +96,7 @@ void Figures::ComputePointOnLine() {
 }
 
 void Figures::RotatePoint() {
-  ZX11 = ZX0;
-  ZY11 = ZY0;
-  ZX12 = ZX1;
-  ZY12 = ZY1;
-  CX = ZX1 - ZX0;
-  CY = ZY1 - ZY0;
-  RR = std::sqrt(CX * CX + CY * CY) / 2;
-  ZX2 = ZX0 + RR;
-  ZY2 = ZY0;
-  ComputePointAngle();
-  H = HHP;
+  LaySegmentFlat();
   HalfEllipsePoint(KAKUDO);
 }
 

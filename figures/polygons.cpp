@@ -49,22 +49,7 @@ void Figures::LabelVerticesByLetter() {
   KJ3 = first.size() == 1 ? static_cast<float>(static_cast<unsigned char>(first[0])) : 0.0f;
   II = 1;
   do {
-    // Each label sits on the outer bisector of its vertex, from the rays
-    // toward the next vertex and the one after it.
-    KJ1 = II + 1;
-    if (KJ1 > kaku) KJ1 = KJ1 - kaku;
-    KJ2 = II + 2;
-    if (KJ2 > kaku) KJ2 = KJ2 - kaku;
-    ZX0 = G(II, 1);
-    ZY0 = G(II, 2);
-    ZX1 = G(KJ1, 1);
-    ZY1 = G(KJ1, 2);
-    ZX2 = G(KJ2, 1);
-    ZY2 = G(KJ2, 2);
-    ITI = -1;
-    NAGASA = NAGASA1;
-    AAA_s = LetterLabel(KJ3, II);
-    PlaceAngleLabel();
+    PlaceVertexLabel(II, kaku, LetterLabel(KJ3, II));
   } while ((II += 1) <= kaku);
 }
 
@@ -72,22 +57,28 @@ void Figures::LabelVerticesFromList() {
   const float kaku = VertexCount(KAKU);
   TII = 1;
   do {
-    KJ1 = TII + 1;
-    if (KJ1 > kaku) KJ1 = KJ1 - kaku;
-    KJ2 = TII + 2;
-    if (KJ2 > kaku) KJ2 = KJ2 - kaku;
-    ZX0 = G(TII, 1);
-    ZY0 = G(TII, 2);
-    ZX1 = G(KJ1, 1);
-    ZY1 = G(KJ1, 2);
-    ZX2 = G(KJ2, 1);
-    ZY2 = G(KJ2, 2);
-    ITI = -1;
-    NAGASA = NAGASA1;
-    AAA_s = Xa_s(TII);
-    PlaceAngleLabel();
+    PlaceVertexLabel(TII, kaku, Xa_s(TII));
   } while ((TII += 1) <= kaku);
 }
 
-}  // namespace lesson
+void Figures::PlaceVertexLabel(float i, float kaku, const std::string& label) {
+  // The label sits on the outer bisector of vertex i, from the rays toward
+  // the next vertex and the one after it; NAGASA comes back from NAGASA1
+  // since the label placement clears it.
+  KJ1 = i + 1;
+  if (KJ1 > kaku) KJ1 = KJ1 - kaku;
+  KJ2 = i + 2;
+  if (KJ2 > kaku) KJ2 = KJ2 - kaku;
+  ZX0 = G(i, 1);
+  ZY0 = G(i, 2);
+  ZX1 = G(KJ1, 1);
+  ZY1 = G(KJ1, 2);
+  ZX2 = G(KJ2, 1);
+  ZY2 = G(KJ2, 2);
+  ITI = -1;
+  NAGASA = NAGASA1;
+  AAA_s = label;
+  PlaceAngleLabel();
+}
 
+}  // namespace lesson

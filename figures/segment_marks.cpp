@@ -4,14 +4,19 @@
 
 namespace lesson {
 
-void Figures::DrawParallelMarks() {
-  CX = BX - AX;
-  CY = BY - AY;
+bool Figures::UnitDirection(float fromX, float fromY, float toX, float toY) {
+  CX = toX - fromX;
+  CY = toY - fromY;
   D = std::sqrt(CX * CX + CY * CY);
-  // A segment of no length has no direction to mark.
-  if (D == 0) return;
+  if (D == 0) return false;
   DX = CX / D;
   DY = CY / D;
+  return true;
+}
+
+void Figures::DrawParallelMarks() {
+  // A segment of no length has no direction to mark.
+  if (!UnitDirection(AX, AY, BX, BY)) return;
   BX1 = AX + CX * A / (A + B);
   BY1 = AY + CY * A / (A + B);
   EX = BX1 - NAGASA * DX;
@@ -38,12 +43,7 @@ void Figures::DrawParallelMarks() {
 
 void Figures::DrawEqualTicks() {
   if (AIDA == 0 || AIDA > 30) AIDA = 8;
-  CX = BX - AX;
-  CY = BY - AY;
-  D = std::sqrt(CX * CX + CY * CY);
-  if (D == 0) return;
-  DX = CX / D;
-  DY = CY / D;
+  if (!UnitDirection(AX, AY, BX, BY)) return;
   EX = (AX + BX) / 2 + ITI * DX;
   EY = (AY + BY) / 2 + ITI * DY;
   if (HONSU < 0 || HONSU > 6) HONSU = 1;

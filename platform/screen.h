@@ -56,9 +56,13 @@ class Screen {
   virtual void Line(float x1, float y1, float x2, float y2, int colour) = 0;
   // A rectangle between two corners: border in the pen width, interior filled.
   virtual void Box(float x1, float y1, float x2, float y2, int border, int fill) = 0;
-  // Circle, or arc from start to end (fractions of a turn, growing, wrapping
-  // past 1 to 0; both 0 for the whole circle). filled: a disc or sector in
-  // fill with border colour outline.
+  // Circle, or arc from start to end: fractions of a turn counted clockwise
+  // on the screen from the direction straight to the right (0.25 straight
+  // down, 0.5 left, 0.75 straight up); the arc runs clockwise from start to
+  // end, wrapping past 1 to 0 (0.75 to 0.25 is the right half); start equal
+  // to end gives the whole circle. filled: a disc or sector in fill with an
+  // outline in colour. A whole circle whose radius is at most half the pen
+  // is a solid disc, filled or not.
   virtual void Circle(float cx, float cy, float r, int colour, float start, float end,
                       bool filled, int fill) = 0;
   // Open polyline through the points; filled: the polygon they close, in fill,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <stdexcept>
@@ -15,8 +16,14 @@ namespace lesson {
 
 namespace {
 
-// How long a poll with no key waiting sleeps on the event queue.
-constexpr int kPollSleepMs = 8;
+// How long a poll with no key waiting sleeps on the event queue: the first
+// empty poll briefly, each further one with nothing drawn twice as long, up
+// to the longest sleep (any event ends a sleep at once).
+constexpr int kPollSleepMs = 4;
+constexpr int kLongestPollSleepMs = 100;
+// A wait that starts this long after the previous one ended (the program
+// waited for a key meanwhile) starts a fresh schedule.
+constexpr double kFreshScheduleSeconds = 0.25;
 // The margin around the picture when the window's aspect is not 16:9.
 constexpr Uint8 kMarginGrey = 0x30;
 
@@ -146,6 +153,7 @@ void SdlRuntime::Present(bool full) {
   }
   if (!changed && !full && !needRepaint_) return;
   needRepaint_ = false;
+  lastPresent_ = SDL_GetPerformanceCounter();
 
   // The canvas scaled to fit the window with its aspect kept, centred; at
   // the start size it is shown pixel for pixel.
@@ -210,16 +218,39 @@ void SdlRuntime::Pump() {
   if (needRepaint_) Present(true);
 }
 
-std::string SdlRuntime::PollKey() {
-  Pump();
+bool SdlRuntime::PresentWhenDue() {
+  if (!screen_->dirty() && !needRepaint_) return false;
+  const Uint64 frame = SDL_GetPerformanceFrequency() / 60;
+  if (SDL_GetPerformanceCounter() - lastPresent_ < frame) return true;
   Present();
+  return false;
+}
+
+std::string SdlRuntime::PollKey() {
+  const bool drawn = screen_->dirty();
+  Pump();
+  bool pending = PresentWhenDue();
   if (keys_.empty()) {
-    // Nothing typed: sleep on the event queue a little instead of spinning.
+    // Nothing typed: sleep on the event queue instead of spinning; until the
+    // next frame is due when a change waits to be shown, otherwise a little
+    // longer with each idle poll.
+    int ms;
+    if (pending) {
+      const Uint64 freq = SDL_GetPerformanceFrequency();
+      const Uint64 due = lastPresent_ + freq / 60, now = SDL_GetPerformanceCounter();
+      ms = due > now ? static_cast<int>((due - now) * 1000 / freq) + 1 : 0;
+      idlePolls_ = 0;
+    } else {
+      idlePolls_ = drawn ? 0 : std::min(idlePolls_ + 1, 16);
+      ms = std::min(kPollSleepMs << std::min(idlePolls_, 8), kLongestPollSleepMs);
+    }
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, kPollSleepMs)) Handle(e);
+    if (SDL_WaitEventTimeout(&e, ms)) Handle(e);
     Pump();
+    PresentWhenDue();
   }
   if (keys_.empty()) return "";
+  idlePolls_ = 0;
   std::string k = keys_.front();
   keys_.pop_front();
   return k;
@@ -229,19 +260,27 @@ void SdlRuntime::Wait(int ticks) {
   Pump();
   Present();
   const Uint64 freq = SDL_GetPerformanceFrequency();
-  const Uint64 end = SDL_GetPerformanceCounter() + freq * static_cast<Uint64>(std::max(ticks, 0)) / 60;
+  const Uint64 now = SDL_GetPerformanceCounter();
+  const Uint64 length = freq * static_cast<Uint64>(std::max(ticks, 0)) / 60;
+  // The wait ends its length after the previous wait ended; a frame drawn
+  // too slowly shows at once without catching up later, and after a longer
+  // break (a key wait) the schedule starts afresh.
+  Uint64 end = waitEnd_ + length;
+  if (waitEnd_ == 0 || now > end + static_cast<Uint64>(kFreshScheduleSeconds * freq))
+    end = now + length;
+  else if (end < now)
+    end = now;
   for (;;) {
-    const Uint64 now = SDL_GetPerformanceCounter();
-    if (now >= end) break;
-    const int ms = static_cast<int>((end - now) * 1000 / freq);
+    const Uint64 t = SDL_GetPerformanceCounter();
+    if (t >= end) break;
+    // Whole milliseconds, rounded up: the end is at most one late, and the
+    // next wait still counts from the end as planned.
+    const int ms = static_cast<int>((end - t) * 1000 / freq) + 1;
     SDL_Event e;
-    if (ms <= 0) {
-      SDL_Delay(0);
-    } else if (SDL_WaitEventTimeout(&e, ms)) {
-      Handle(e);
-    }
+    if (SDL_WaitEventTimeout(&e, ms)) Handle(e);
     Pump();
   }
+  waitEnd_ = end;
 }
 
 void SdlRuntime::WaitForClose() {
@@ -269,5 +308,20 @@ void SdlRuntime::Maximize() {
 }
 
 void SdlRuntime::EndProgram() { throw ProgramEnded{}; }
+
+int RunInWindow(const std::string& title, const std::function<void(Runtime&)>& run) {
+  try {
+    SdlRuntime rt(title);
+    try {
+      run(rt);
+    } catch (const WindowClosed&) {
+    } catch (const ProgramEnded&) {
+    }
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), e.what());
+    return 1;
+  }
+}
 
 }  // namespace lesson

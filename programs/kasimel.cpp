@@ -1,17 +1,11 @@
-// The kasimel program: its lessons in a real window.
-#include <cstdio>
-#include <exception>
-
+// The kasimel program: its lessons in a real window. Closing the window ends it
+// at any moment, also on the error screen, with exit code 0.
 #include "lessons/kasimel/kasimel.h"
 #include "platform/sdl_window.h"
 
 int main() {
-  try {
-    lesson::SdlRuntime rt("kasimel");
-    auto p = lesson::MakeKasimel(rt);
-    return lesson::RunProgram(*p);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "kasimel: %s\n", e.what());
-    return 1;
-  }
+  return lesson::RunInWindow("kasimel", [](lesson::Runtime& rt) {
+    auto program = lesson::MakeKasimel(rt);
+    lesson::RunProgram(*program);
+  });
 }

@@ -1,17 +1,11 @@
-// The orvanti program: its lessons in a real window.
-#include <cstdio>
-#include <exception>
-
+// The orvanti program: its lessons in a real window. Closing the window ends it
+// at any moment, also on the error screen, with exit code 0.
 #include "lessons/orvanti/orvanti.h"
 #include "platform/sdl_window.h"
 
 int main() {
-  try {
-    lesson::SdlRuntime rt("orvanti");
-    auto p = lesson::MakeOrvanti(rt);
-    return lesson::RunProgram(*p);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "orvanti: %s\n", e.what());
-    return 1;
-  }
+  return lesson::RunInWindow("orvanti", [](lesson::Runtime& rt) {
+    auto program = lesson::MakeOrvanti(rt);
+    lesson::RunProgram(*program);
+  });
 }

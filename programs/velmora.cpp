@@ -1,17 +1,11 @@
-// The velmora program: its lessons in a real window.
-#include <cstdio>
-#include <exception>
-
+// The velmora program: its lessons in a real window. Closing the window ends it
+// at any moment, also on the error screen, with exit code 0.
 #include "lessons/velmora/velmora.h"
 #include "platform/sdl_window.h"
 
 int main() {
-  try {
-    lesson::SdlRuntime rt("velmora");
-    auto p = lesson::MakeVelmora(rt);
-    return lesson::RunProgram(*p);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "velmora: %s\n", e.what());
-    return 1;
-  }
+  return lesson::RunInWindow("velmora", [](lesson::Runtime& rt) {
+    auto program = lesson::MakeVelmora(rt);
+    lesson::RunProgram(*program);
+  });
 }

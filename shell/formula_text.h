@@ -14,6 +14,9 @@ class FormulaText : public Engine {
  protected:
   // ---- Prompt text and character conversion ----
   void StripSpaces();     // removes every half-width blank from A_s
+  // The text through StripSpaces (passed in A_s, which it leaves holding the
+  // result), as the arithmetic routines write their number texts.
+  std::string StripSpacesOf(const std::string& text);
   // B_s (one character) through the full-width tables; leaves N1, N and
   // HENK1_s, HENK2_s, HENK_s, HENK3_s.
   void ToFullWidth();
@@ -32,6 +35,9 @@ class FormulaText : public Engine {
   void DrawFraction();
 
   // ---- Table cells ----
+  // Inset that centres a text of width w in a box haba wide, kept fractional;
+  // a text wider than the box starts at its left edge (inset 0).
+  static float CentringInset(float haba, float w);
   void DrawTableCell();             // box X, Y, HABA x TATE, border CCC2, fill CCC3, A_s centred
   void DrawTableCellAroundText();   // the same box centred on the text line at Y
   void DrawTwoLineCell();           // the box of DrawTableCell with A1_s over A2_s

@@ -73,18 +73,10 @@ void FormulaText::ReduceFraction() {
   DS = E1;
   DB = E2;
 
-  A_s = Str(DS1);
-  StripSpaces();
-  DS1_s = A_s;
-  A_s = Str(DB1);
-  StripSpaces();
-  DA1_s = A_s;
-  A_s = Str(DB);
-  StripSpaces();
-  DB_s = A_s;
-  A_s = Str(DS);
-  StripSpaces();
-  DS_s = A_s;
+  DS1_s = StripSpacesOf(Str(DS1));
+  DA1_s = StripSpacesOf(Str(DB1));
+  DB_s = StripSpacesOf(Str(DB));
+  DS_s = StripSpacesOf(Str(DS));
 
   A1_s = "ﾀ" + DS1_s + "/" + DA1_s + "ﾀ";
   LEM = static_cast<float>(Len(DS_s));
@@ -158,20 +150,12 @@ void FormulaText::AddFractions() {
   DS4 = DS1 + DS2;
   CheckFpFaults();
 
-  A_s = Str(std::fabs(DS1));
-  StripSpaces();
-  DS1_s = A_s;
+  DS1_s = StripSpacesOf(Str(std::fabs(DS1)));
   B1_s = DS1_s;
-  A_s = Str(DB);
-  StripSpaces();
-  DB_s = A_s;
-  A_s = Str(std::fabs(DS2));
-  StripSpaces();
-  DS2_s = A_s;
+  DB_s = StripSpacesOf(Str(DB));
+  DS2_s = StripSpacesOf(Str(std::fabs(DS2)));
   B2_s = DS2_s;
-  A_s = Str(std::fabs(DS4));
-  StripSpaces();
-  DS4_s = A_s;
+  DS4_s = StripSpacesOf(Str(std::fabs(DS4)));
 
   if (DSM1 > 0) {
     A1_s = "ﾀ" + DS1_s + "/" + DB_s + "ﾀ";
@@ -239,18 +223,10 @@ void FormulaText::SimplifyRoot() {
   RABM_s = R1B == R1B1 ? "" : "!" + Str(R1B1) + "ﾝ=";
   R1B_s = R1A1_s + "ﾝ";
 
-  A_s = R1A_s;
-  StripSpaces();
-  R1A_s = A_s;
-  A_s = RAB_s;
-  StripSpaces();
-  RAB_s = A_s;
-  A_s = RABM_s;
-  StripSpaces();
-  RABM_s = A_s;
-  A_s = R1B_s;
-  StripSpaces();
-  R1B_s = A_s;
+  R1A_s = StripSpacesOf(R1A_s);
+  RAB_s = StripSpacesOf(RAB_s);
+  RABM_s = StripSpacesOf(RABM_s);
+  R1B_s = StripSpacesOf(R1B_s);
 }
 
 }  // namespace lesson

@@ -2,7 +2,9 @@
 // (a whole fraction part, or one character of a line), with the markup
 // substitutions, the exponent and root markers, the drawn radical and
 // parallelogram signs, the glyph table and the bar of an open root.
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "shell/formula_text.h"
 
@@ -51,47 +53,35 @@ void FormulaText::DrawGlyphRun() {
       continue;
     }
 
-    // Drawn signs: one five-point outline each.
-    if (B_s == "√") {
-      SetPenWidth(3);
-      if (BUN == 1) {
-        DrawPolyline({{TX + 4, TY + 24}, {TX + 8, TY + 13}, {TX + 16, TY + 29},
-                      {TX + 24, TY - 6}, {TX + 26, TY - 6}},
-                     CCC1);
-        HROOT = 11;
-        TX = TX + 26;
-      } else {
-        DrawPolyline({{TX + 4, TY + 36}, {TX + 8, TY + 24}, {TX + 16, TY + 40},
-                      {TX + 24, TY - 4}, {TX + 32, TY - 4}},
-                     CCC1);
-        HROOT = 1;
-        TX = TX + 28;
-      }
+    // Drawn signs: one five-point outline each, through points given from
+    // (TX, TY) with the sign's own pen; the pen is left at 3, B_s emptied,
+    // and the bar of an open root starts again after the sign.
+    const auto drawSign = [&](std::initializer_list<Point> offsets, float pen, float advance) {
+      std::vector<Point> pts;
+      for (const Point& o : offsets) pts.push_back({TX + o.x, TY + o.y});
+      SetPenWidth(pen);
+      DrawPolyline(pts, CCC1);
       SetPenWidth(3);
       B_s = "";
+      TX = TX + advance;
       TXM = TX;
+    };
+    if (B_s == "√") {
+      if (BUN == 1) {
+        drawSign({{4, 24}, {8, 13}, {16, 29}, {24, -6}, {26, -6}}, 3, 26);
+        HROOT = 11;
+      } else {
+        drawSign({{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}}, 3, 28);
+        HROOT = 1;
+      }
       continue;
     }
     if (B_s == "&") {
-      SetPenWidth(5);
-      DrawPolyline({{TX + 4, TY + 40}, {TX + 25, TY + 40}, {TX + 32, TY + 8},
-                    {TX + 11, TY + 8}, {TX + 4, TY + 40}},
-                   CCC1);
-      SetPenWidth(3);
-      B_s = "";
-      TX = TX + 36;
-      TXM = TX;
+      drawSign({{4, 40}, {25, 40}, {32, 8}, {11, 8}, {4, 40}}, 5, 36);
       continue;
     }
     if (config().parallelogramSign && B_s == "＃") {
-      SetPenWidth(5);
-      DrawPolyline({{TX + 10, TY + 8}, {TX + 4, TY + 36}, {TX + 26, TY + 36},
-                    {TX + 32, TY + 8}, {TX + 10, TY + 8}},
-                   CCC1);
-      SetPenWidth(3);
-      B_s = "";
-      TX = TX + 36;
-      TXM = TX;
+      drawSign({{10, 8}, {4, 36}, {26, 36}, {32, 8}, {10, 8}}, 5, 36);
       continue;
     }
 

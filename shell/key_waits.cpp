@@ -12,9 +12,7 @@ void Shell::WaitAnyKey() {
   Y = 666;
   AA_s = "何かキーを押して下さい。";
   DrawPlainText();
-  do {
-    I_s = PollKey();
-  } while (I_s.empty());
+  WaitForKey();
   DrawBox(0, 657, 400, 693, 15, 15);
   CCC1 = CCC0;
   SetPenWidth(DR);
@@ -29,9 +27,7 @@ void Shell::WaitKeyWithMessage() {
   X = 48;
   Y = 666;
   DrawPlainText();
-  do {
-    I_s = PollKey();
-  } while (I_s.empty());
+  WaitForKey();
   DrawBox(0, 657, 992, 720, 15, 15);
   CCC1 = CCC0;
   SetPenWidth(DR);

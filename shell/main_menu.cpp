@@ -21,11 +21,8 @@ void Shell::MainMenu() {
       AA_s = items[n - 1];
       DrawMathText();
     }
-    CCC1 = 0;
-    X = KAIX - 240;
-    Y = KAIY;
-    AA_s = "番号を入力して下さい。";
-    DrawPlainText();
+    // The prompt, which PromptMenuNumber draws once more at the same place.
+    DrawMenuPrompt();
     PromptMenuNumber();
     ClearMenuPrompt();
     if (AINP == last) EndProgram();

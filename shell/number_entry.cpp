@@ -11,12 +11,22 @@ bool IsAcceptedKey(const std::string& key) {
 }
 }  // namespace
 
-void Shell::PromptMenuNumber() {
+void Shell::DrawMenuPrompt() {
   CCC1 = 0;
   X = KAIX - 240;
   Y = KAIY;
   AA_s = "番号を入力して下さい。";
   DrawPlainText();
+}
+
+void Shell::WaitForKey() {
+  do {
+    I_s = PollKey();
+  } while (I_s.empty());
+}
+
+void Shell::PromptMenuNumber() {
+  DrawMenuPrompt();
   ReadNumberInput();
   ParseNumberInput();
 }
@@ -49,9 +59,7 @@ void Shell::ReadNumberKeys() {
     // The cursor dot marks the cell of the next character. It stays drawn
     // while the poll waits for a key (the poll sleeps on window events).
     FillCircle(XX + 8, YY + 8, 4, 5, 5);
-    do {
-      I_s = PollKey();
-    } while (I_s.empty());
+    WaitForKey();
     if (I_s == "\b" || I_s == "\f" || Len(AINP_s) > 9) {
       EmptyNumberField();
     } else if (I_s == "\r") {

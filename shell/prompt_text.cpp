@@ -46,6 +46,12 @@ void FormulaText::StripSpaces() {
   A_s = X9_s;
 }
 
+std::string FormulaText::StripSpacesOf(const std::string& text) {
+  A_s = text;
+  StripSpaces();
+  return A_s;
+}
+
 void FormulaText::ToFullWidth() {
   HENK1_s = kHalfLetters;
   HENK2_s = kFullLetters;

@@ -85,6 +85,11 @@ class Shell : public FormulaText {
  private:
   // Empties the number field: the typed text and the echo position.
   void EmptyNumberField();
+  // The main menu's prompt "番号を入力して下さい。" left of the number field.
+  void DrawMenuPrompt();
+  // Polls the keyboard into I_s until a key comes (an empty poll sleeps on
+  // the window's events, so waiting takes no processor time).
+  void WaitForKey();
 
   std::optional<Fault> lastFault_;
 };

@@ -7,13 +7,6 @@
 
 namespace lesson {
 
-namespace {
-float Inset(float haba, float w) {
-  const float inset = (haba - w) / 2;
-  return inset < 0 ? 0 : inset;
-}
-}  // namespace
-
 void FormulaText::DrawSmallText() {
   // Tested first: an empty text draws nothing but still resets the font.
   TX = X;
@@ -93,7 +86,7 @@ void FormulaText::DrawSmallCaptionBox() {
   Y1 = Y;
   MOTOA_s = A_s;
   MeasureSmallText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   Y3 = Y1 + TATE;
   DrawBox(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
   Y2 = Y1 + IntPart((TATE - 26) / 2);
@@ -112,7 +105,7 @@ void FormulaText::DrawSmallTwoLineBox() {
   A_s = A1_s;
   MOTOA_s = A1_s;
   MeasureSmallText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   Y3 = Y1 + TATE;
   DrawBox(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
   // Alone, the upper line moves down towards the middle.
@@ -125,7 +118,7 @@ void FormulaText::DrawSmallTwoLineBox() {
   A_s = A2_s;
   MOTOA_s = A2_s;
   MeasureSmallText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   Y4 = Y2 + 30;
   X = X1 + LT1;
   Y = Y4;

@@ -4,14 +4,10 @@
 
 namespace lesson {
 
-namespace {
-// Inset that centres a text of width w in a box of width haba; a text wider
-// than the box starts at its left edge.
-float Inset(float haba, float w) {
+float FormulaText::CentringInset(float haba, float w) {
   const float inset = (haba - w) / 2;
   return inset < 0 ? 0 : inset;
 }
-}  // namespace
 
 void FormulaText::DrawTableCell() {
   X1 = X;
@@ -21,7 +17,7 @@ void FormulaText::DrawTableCell() {
   // The gap below a cell of this height, which the lessons' tables read.
   N2 = TATE >= 80 ? 30.0f : 20.0f;
   MeasureMathText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   // A line is taken as 44 high, 50 with a stacked fraction.
   Y2 = N1 == 0 ? Y1 + IntPart((TATE - 44) / 2) : Y1 + IntPart((TATE - 50) / 2);
   Y3 = Y1 + TATE;
@@ -44,7 +40,7 @@ void FormulaText::DrawTableCellAroundText() {
   N1 = static_cast<float>(Instr(1, A_s, "ﾀ"));
   N2 = TATE >= 80 ? 30.0f : 20.0f;
   MeasureMathText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   const float above = IntPart((TATE - 44) / 2);
   Y2 = Y1 - above;
   Y3 = Y1 + TATE - above;
@@ -64,7 +60,7 @@ void FormulaText::DrawTwoLineCell() {
   A_s = A1_s;
   N1 = static_cast<float>(Instr(1, A1_s, "ﾀ"));
   MeasureMathText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   Y2 = N1 == 0 ? Y1 + IntPart((TATE / 2 - 44) / 2) : Y1 + IntPart((TATE / 2 - 50) / 2);
   Y3 = Y1 + TATE;
   DrawBox(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
@@ -79,7 +75,7 @@ void FormulaText::DrawTwoLineCell() {
   A_s = A2_s;
   N1 = static_cast<float>(Instr(1, A2_s, "ﾀ"));
   MeasureMathText();
-  LT1 = Inset(HABA, LLT);
+  LT1 = CentringInset(HABA, LLT);
   Y4 = N1 == 0 ? Y1 + 44 + IntPart((TATE / 2 - 44) / 2)
                : Y1 + 50 + IntPart((TATE / 2 - 50) / 2);
   X = X1 + LT1;

@@ -12,6 +12,16 @@ void Kasimel::DrawFeatureBox(float x, float y, const std::string& text) {
   DrawTableCellAroundText();
 }
 
+void Kasimel::DrawFeatureLine(float dy, const std::string& lead, const std::string& number,
+                              const std::string& tail, float& xj, float& yj) {
+  TextStatement(0, XI1, YI1 + dy, lead);
+  xj = XI2 + 20;
+  yj = YI1;
+  DrawFeatureBox(xj, yj, number);
+  // the box leaves X at its right edge
+  TextStatement(0, X + 20, YI1, tail);
+}
+
 void Kasimel::PlotParabola(float a, float colour, const std::string& label) {
   IROIRO = 2; AA = a; CCC3 = colour; AAA_s = label;
   PlotFunctionGraph();
@@ -37,6 +47,28 @@ void Kasimel::SetTwinTableValues(bool mirror) {
   }
 }
 
+void Kasimel::DrawTwinPlane(bool mirror) {
+  if (!mirror) {
+    GGX = 836; GGY = 50; SIZE = 48;
+    AA1 = -3; AA2 = 3; BB1 = -1; BB2 = 11;
+  } else {
+    GGX = 880; GGY = 30; SIZE = 32;
+    AA1 = -3; AA2 = 3; BB1 = -10; BB2 = 10;
+  }
+  CCC2 = 14; NASI = 0;
+  DrawCoordinatePlane();
+}
+
+void Kasimel::PlotTwinKnownGraph(bool mirror, float labelDy) {
+  if (!mirror) {
+    KASANARIX = -88; KASANARIY = -44;
+    PlotParabola(1, 7, "y=x^2");
+  } else {
+    KASANARIX = 0; KASANARIY = labelDy;
+    PlotParabola(2, 7, "y=2x^2");
+  }
+}
+
 void Kasimel::DoubleHeightTableScene() { TwinTableScene(false); }
 void Kasimel::MirrorTableScene() { TwinTableScene(true); }
 void Kasimel::DoubleHeightGraphScene() { TwinGraphScene(false); }
@@ -45,24 +77,6 @@ void Kasimel::MirrorGraphScene() { TwinGraphScene(true); }
 void Kasimel::TwinTableScene(bool mirror) {
   const float rowColour2 = mirror ? 7 : 5;  // colour of the points of row 2
 
-  auto drawPlaneAndGraph = [&] {
-    if (!mirror) {
-      GGX = 836; GGY = 50; SIZE = 48;
-      AA1 = -3; AA2 = 3; BB1 = -1; BB2 = 11;
-    } else {
-      GGX = 880; GGY = 30; SIZE = 32;
-      AA1 = -3; AA2 = 3; BB1 = -10; BB2 = 10;
-    }
-    CCC2 = 14; NASI = 0;
-    DrawCoordinatePlane();
-    if (!mirror) {
-      KASANARIX = -88; KASANARIY = -44;
-      PlotParabola(1, 7, "y=x^2");
-    } else {
-      KASANARIX = 0; KASANARIY = -30;
-      PlotParabola(2, 7, "y=2x^2");
-    }
-  };
   auto setValues = [&] {
     SetTwinTableValues(mirror);
     FormatTableValues();
@@ -109,32 +123,32 @@ void Kasimel::TwinTableScene(bool mirror) {
     TextStatement(3, XI1, YI1 + 50, "y=2x^2 のグラフをかこう。");
     setValues();
     drawTable();
-    drawPlaneAndGraph();
+    DrawTwinPlane(mirror);
+    PlotTwinKnownGraph(mirror, -30);
   } else {
     TextStatement(3, XI0, YI1, "Q y=2x^2とy=-2x^2のグラフの関係は?");
-    drawPlaneAndGraph();
+    DrawTwinPlane(mirror);
+    PlotTwinKnownGraph(mirror, -30);
     setValues();
     drawTable();
   }
   WaitAnyKey();
 
-  // Rows 2 and 3, one cell a key press; each cell covers its empty one.
-  X = XJ1;
-  for (int k = 1; k <= 9; k++) {
-    Y = YJ1;
-    cell(valueWidth(k), 7, T_s(10 + k));
+  // Rows 2 and 3, one cell a key press from the kept corner; each cell
+  // covers its empty one. The key wait moves X and Y, so the next cell
+  // starts from the cursor.
+  auto fillRow = [&](float x, float y, float colour, int first) {
+    X = x;
+    for (int k = 1; k <= 9; k++) {
+      Y = y;
+      cell(valueWidth(k), colour, T_s(first + k));
+      WaitAnyKey();
+      X = XI2;
+    }
     WaitAnyKey();
-    X = XI2;
-  }
-  WaitAnyKey();
-  X = XJ2;
-  for (int k = 1; k <= 9; k++) {
-    Y = YJ2;
-    cell(valueWidth(k), 3, T_s(20 + k));
-    WaitAnyKey();
-    X = XI2;
-  }
-  WaitAnyKey();
+  };
+  fillRow(XJ1, YJ1, 7, 10);
+  fillRow(XJ2, YJ2, 3, 20);
 
   // The points of both rows; their screen positions are kept for the segments.
   for (int k = 1; k <= 9; k++) {
@@ -188,26 +202,6 @@ void Kasimel::TwinGraphScene(bool mirror) {
   // f(x) = 2x^2 (topic 5) or -2x^2 (topic 6); dots only inside the plane.
   auto f = [&](float x) { return mirror ? -2 * (x * x) : 2 * (x * x); };
   auto inside = [&](float y) { return mirror ? y >= -10 : y <= 11; };
-  auto drawPlane = [&] {
-    if (!mirror) {
-      GGX = 836; GGY = 50; SIZE = 48;
-      AA1 = -3; AA2 = 3; BB1 = -1; BB2 = 11;
-    } else {
-      GGX = 880; GGY = 30; SIZE = 32;
-      AA1 = -3; AA2 = 3; BB1 = -10; BB2 = 10;
-    }
-    CCC2 = 14; NASI = 0;
-    DrawCoordinatePlane();
-  };
-  auto knownGraph = [&](bool finalPicture) {
-    if (!mirror) {
-      KASANARIX = -88; KASANARIY = -44;
-      PlotParabola(1, 7, "y=x^2");
-    } else {
-      KASANARIX = 0; KASANARIY = finalPicture ? 0 : -30;
-      PlotParabola(2, 7, "y=2x^2");
-    }
-  };
   auto newGraph = [&] {
     if (!mirror) {
       KASANARIX = -110; KASANARIY = 10;
@@ -223,8 +217,8 @@ void Kasimel::TwinGraphScene(bool mirror) {
 
   // Step 2: clear right of the last plane's edge; plane, known graph, points.
   DrawBoxRel(GGX, 0, 1320, 1300, 15, 15);
-  drawPlane();
-  knownGraph(false);
+  DrawTwinPlane(mirror);
+  PlotTwinKnownGraph(mirror, -30);
   SetTwinTableValues(mirror);
   if (!mirror) {
     for (int k = 1; k <= 9; k++) PlotDot(T(k), T(20 + k), 7, 3);
@@ -257,8 +251,8 @@ void Kasimel::TwinGraphScene(bool mirror) {
 
   // The two curves alone.
   DrawBoxRel(GGX, 0, 1320, 1300, 15, 15);
-  drawPlane();
-  knownGraph(true);
+  DrawTwinPlane(mirror);
+  PlotTwinKnownGraph(mirror, 0);
   newGraph();
   WaitAnyKey();
 

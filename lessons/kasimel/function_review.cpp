@@ -22,6 +22,16 @@ void Kasimel::MathTextAt(float colour, float x, float y, const std::string& text
   DrawMathText();
 }
 
+void Kasimel::DrawValueCell(float colour, const std::string& text) {
+  HABA = 88;
+  TATE = 50;
+  CCC1 = colour;
+  CCC2 = 0;
+  CCC3 = 15;
+  A_s = text;
+  DrawTableCell();
+}
+
 void Kasimel::FunctionReviewMenu() {
   ShowTopicGoal({"比例、反比例、1次関数の復習をしよう。"});
   RunSubMenu(" ①表式,変化の様子　②グラフ　③ジェットコースター　④終了", 4, [&](int k) {
@@ -423,32 +433,26 @@ void Kasimel::RollerCoasterScene() {
   }
   WaitAnyKey();
 
+  // One graph over 0..9 s on the scaled plane: the plane left its range in
+  // grid steps and each plot sets the scale back to 1, so both are set anew.
+  auto graph = [&](float kind, float a, float colour, const std::string& label, float shiftY) {
+    AA1 = 0;
+    AA2 = 9;
+    BAIX = 0.5f;
+    BAIY = 2;
+    IROIRO = kind;
+    AA = a;
+    BB = 0;
+    CCC3 = colour;
+    AAA_s = label;
+    KASANARIX = -119;
+    KASANARIY = shiftY;
+    PlotFunctionGraph();
+  };
   // The uphill line y=2x and the downhill parabola y=2.84x^2.
-  AA1 = 0;
-  AA2 = 9;
-  BAIX = 0.5f;
-  BAIY = 2;
-  IROIRO = 3;
-  AA = 2;
-  BB = 0;
-  CCC3 = 3;
-  AAA_s = "上がる";
-  KASANARIX = -119;
-  KASANARIY = -70;
-  PlotFunctionGraph();
+  graph(3, 2, 3, "上がる", -70);
   WaitAnyKey();
-  AA1 = 0;
-  AA2 = 9;
-  BAIX = 0.5f;
-  BAIY = 2;
-  IROIRO = 2;
-  AA = 2.84f;
-  BB = 0;
-  CCC3 = 7;
-  AAA_s = "下りる";
-  KASANARIX = -119;
-  KASANARIY = 70;
-  PlotFunctionGraph();
+  graph(2, 2.84f, 7, "下りる", 70);
   WaitAnyKey();
 
   TextStatement(3, XI0, YI1 + 50, "進んだ距離は、");

@@ -105,6 +105,8 @@ void Kasimel::ParabolaTermsScene() {
   GY1 = GGY;
   GX2 = GX0 + SIZE * AA2;
   GY2 = GY0 + SIZE * std::abs(BB1);
+  // The terms go down the left column; the marks on the figure are placed
+  // from the origin and leave the text cursor alone.
   XI1 = 44; YI1 = 30;
   TextStatement(3, XI1, YI1, "  放物線、放物線の軸、放物線の頂点");
   WaitAnyKey();
@@ -114,16 +116,14 @@ void Kasimel::ParabolaTermsScene() {
 
   TextStatement(0, XI1 + 88, YI1 + 50, "y=ax^2のグラフで表される曲線");
   PlotParabola(1, 0, "");
-  AA_s = "放物線"; X = GX0 - 220; Y = GY0 - 200; CCC1 = 3;
-  DrawMathText();
+  MathTextAt(3, GX0 - 220, GY0 - 200, "放物線");
   WaitAnyKey();
 
   TextStatement(7, XI1, YI1 + 60, "2 放物線の軸");
   WaitAnyKey();
 
   TextStatement(0, XI1 + 88, YI1 + 50, "放物線の対称の軸");
-  AA_s = "軸"; X = GX0 + 4; Y = GY0 - 320; CCC1 = 3;
-  DrawMathText();
+  MathTextAt(3, GX0 + 4, GY0 - 320, "軸");
   SetPenWidth(4);
   DrawLineRel(GX0, GY1, 0, 360, 0);
   SetPenWidth(3);
@@ -133,8 +133,7 @@ void Kasimel::ParabolaTermsScene() {
   WaitAnyKey();
 
   TextStatement(0, XI1 + 88, YI1 + 50, "軸と放物線の交点");
-  AA_s = "頂点"; X = GX0 + 12; Y = GY0; CCC1 = 3;
-  DrawMathText();
+  MathTextAt(3, GX0 + 12, GY0, "頂点");
   PlotDot(0, 0, 8, 7);
 }
 
@@ -166,10 +165,8 @@ void Kasimel::GraphSummaryScene() {
   TextStatement(0, XI1 + 88, YI1 + 50, "a<0⇒");
   TextStatement(5, XI2, YI1, "下に開く");
   // the two graphs' labels, placed from the plane
-  AA_s = "a>0"; X = GX0 - 176; Y = GY1 - 40; CCC1 = 5;
-  DrawMathText();
-  AA_s = "a<0"; X = GX0 - 176; Y = GY2 - 18; CCC1 = 5;
-  DrawMathText();
+  MathTextAt(5, GX0 - 176, GY1 - 40, "a>0");
+  MathTextAt(5, GX0 - 176, GY2 - 18, "a<0");
   WaitAnyKey();
 
   TextStatement(0, XI1, YI1 + 70, "(4)aの絶対値が大きいほど、");

@@ -25,6 +25,9 @@ class Kasimel : public Figures {
   void TextStatement(float colour, float x, float y, const std::string& text);
   // The math text alone, the cursor left where it was (answers in slots).
   void MathTextAt(float colour, float x, float y, const std::string& text);
+  // One table cell 88 by 50 at (X, Y), border 0, fill 15, its math text in
+  // `colour`; X is left at the cell's right edge.
+  void DrawValueCell(float colour, const std::string& text);
   // topic 1: review of functions, roller coaster
   void FunctionReviewTablesScene();
   void FunctionReviewGraphsScene();
@@ -48,6 +51,8 @@ class Kasimel : public Figures {
   // solid figures of topic 3
   void DrawSquarePrism();
   void DrawCube();
+  void DrawObliqueBox(float rows, float height, const std::string& heightLabel,
+                      float labelColour);
   void DrawCircleArea();
   void SetBoxVertices(float height);
   void ConvertFigurePoints(float last);
@@ -81,9 +86,18 @@ class Kasimel : public Figures {
   void TwinTableScene(bool mirror);
   void TwinGraphScene(bool mirror);
   void SetTwinTableValues(bool mirror);
+  // the plane right of the table, and the graph the new one is derived from
+  // (y=x^2 or y=2x^2, colour 7) with its label shifted down by labelDy
+  void DrawTwinPlane(bool mirror);
+  void PlotTwinKnownGraph(bool mirror, float labelDy);
   // Helpers of topics 4 to 7:
   // the answer box of a feature line (132 x 50, border 3, fill 13, text 5)
   void DrawFeatureBox(float x, float y, const std::string& text);
+  // One line of a feature exercise, dy below the last: `lead` at XI1, the
+  // numbered box 20 to its right (its place kept in xj, yj), then `tail` 20
+  // right of the box.
+  void DrawFeatureLine(float dy, const std::string& lead, const std::string& number,
+                       const std::string& tail, float& xj, float& yj);
   // y = a*x^2 over AA1..AA2 in colour, label at its last dot
   void PlotParabola(float a, float colour, const std::string& label);
   // an unlabelled dot of radius r at the value point (x, y)

@@ -63,14 +63,9 @@ void Kasimel::NegativeFeaturesScene() {
   XI1 = 44;
   TextStatement(3, XI1, 60, "教科書P104 問5 解答");
   TextStatement(0, XI1, YI1 + 60, "グラフの特徴");
-  TextStatement(0, XI1, YI1 + 80, "(1)");
-  XJ1 = XI2 + 20; YJ1 = YI1;
-  DrawFeatureBox(XJ1, YJ1, "①");
-  TextStatement(0, X + 20, YI1, "を通る");
-  TextStatement(0, XI1, YI1 + 70, "(2)");
-  XJ2 = XI2 + 20; YJ2 = YI1;
-  DrawFeatureBox(XJ2, YJ2, "②");
-  TextStatement(0, X + 20, YI1, "について対称");
+  DrawFeatureLine(80, "(1)", "①", "を通る", XJ1, YJ1);
+  DrawFeatureLine(70, "(2)", "②", "について対称", XJ2, YJ2);
+  // line (3) has no box here: two answer lines follow it
   TextStatement(0, XI1, YI1 + 70, "(3)yの変域は、");
   WaitAnyKey();
 

@@ -73,18 +73,9 @@ void Kasimel::PositiveFeaturesScene() {
   XI1 = 44;
   TextStatement(0, XI1, 60, "教科書P103 問3をしなさい。");
   TextStatement(0, XI1, YI1 + 60, "グラフの特徴");
-  TextStatement(0, XI1, YI1 + 80, "(1)");
-  XJ1 = XI2 + 20; YJ1 = YI1;
-  DrawFeatureBox(XJ1, YJ1, "①");
-  TextStatement(0, X + 20, YI1, "を通る。");
-  TextStatement(0, XI1, YI1 + 70, "(2)");
-  XJ2 = XI2 + 20; YJ2 = YI1;
-  DrawFeatureBox(XJ2, YJ2, "②");
-  TextStatement(0, X + 20, YI1, "について対称である。");
-  TextStatement(0, XI1, YI1 + 70, "(3)yの変域は、");
-  XJ3 = XI2 + 20; YJ3 = YI1;
-  DrawFeatureBox(XJ3, YJ3, "③");
-  TextStatement(0, X + 20, YI1, "である。");
+  DrawFeatureLine(80, "(1)", "①", "を通る。", XJ1, YJ1);
+  DrawFeatureLine(70, "(2)", "②", "について対称である。", XJ2, YJ2);
+  DrawFeatureLine(70, "(3)yの変域は、", "③", "である。", XJ3, YJ3);
   WaitAnyKey();
 
   DrawFeatureBox(XJ1, YJ1, "原点");

@@ -86,38 +86,27 @@ void Kasimel::ConstantQuestion2AnswerScene() {
   WaitAnyKey();
   TextStatement(5, XI2, 90, "y=πx^2");
 
-  // One cell of the two tables: 88 by 50, border 0, fill 15.
-  auto cell = [&](float colour, const std::string& text) {
-    HABA = 88;
-    TATE = 50;
-    CCC1 = colour;
-    CCC2 = 0;
-    CCC3 = 15;
-    A_s = text;
-    DrawTableCell();
-  };
-
   TextStatement(7, 44, YI1 + 80, "(2)");
   WaitAnyKey();
   // First table, 20 right of "(2)": x 1, 2 and y π, 4π.
   X = XI2 + 20;
   Y = YI1;
-  cell(0, "x");
+  DrawValueCell(0, "x");
   II = 1;
   do {
     A_s = Str(II);
     StripSpaces();
-    cell(0, A_s);
+    DrawValueCell(0, A_s);
   } while ((II += 1) <= 2);
   T_s(1) = "π";
   T_s(2) = "4π";
   X = XI2 + 20;
   Y = YI1 + 50;
-  cell(0, "y");
+  DrawValueCell(0, "y");
   XJ1 = X;
   II = 1;
   do {
-    cell(3, T_s(II));
+    DrawValueCell(3, T_s(II));
     XJ1 = X;
   } while ((II += 1) <= 2);
   WaitAnyKey();
@@ -132,20 +121,20 @@ void Kasimel::ConstantQuestion2AnswerScene() {
   T_s(2) = "a";
   X = XI2 + 44;
   Y = YJ2;
-  cell(0, "x");
+  DrawValueCell(0, "x");
   II = 1;
   do {
-    cell(0, T_s(II));
+    DrawValueCell(0, T_s(II));
   } while ((II += 1) <= 2);
   T_s(1) = "π";
   T_s(2) = "2π";
   X = XI2 + 44;
   Y = YJ2 + 50;
-  cell(0, "y");
+  DrawValueCell(0, "y");
   XJ1 = X;
   II = 1;
   do {
-    cell(3, T_s(II));
+    DrawValueCell(3, T_s(II));
     XJ1 = X;
   } while ((II += 1) <= 2);
   WaitAnyKey();

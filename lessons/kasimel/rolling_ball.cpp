@@ -126,10 +126,12 @@ void Kasimel::DrawDistanceScale() {
   Ya(21) = 2;
   Ya(23) = Ya(21) - 0.5f;
   Ya(24) = 1;
-  for (float k : {21.0f, 23.0f, 24.0f, 25.0f, 27.0f}) {
-    Xa(k) = GX0 + SIZE * Xa(k);
-    Ya(k) = GY0 - SIZE * Ya(k);
-  }
+  // Converted in place to window units: only the coordinates just set. The
+  // ticks' lower ends 23 and 24 have no x of their own; converting their
+  // stale x as well would multiply it by SIZE at every showing and, after a
+  // score of showings, overflow.
+  for (float k : {21.0f, 25.0f, 27.0f}) Xa(k) = GX0 + SIZE * Xa(k);
+  for (float k : {21.0f, 23.0f, 24.0f, 25.0f, 27.0f}) Ya(k) = GY0 - SIZE * Ya(k);
   // The track.
   M = 25;
   N = 27;
@@ -174,32 +176,23 @@ void Kasimel::BallDistanceTableScene() {
   Xa_s(2) = "0.8";
   Xa_s(3) = "1.8";
   Xa_s(4) = "3.2";
-  // One cell of the table: 88 by 50, border 0, fill 15.
-  auto cell = [&](float colour, const std::string& text) {
-    HABA = 88;
-    TATE = 50;
-    CCC1 = colour;
-    CCC2 = 0;
-    CCC3 = 15;
-    A_s = text;
-    DrawTableCell();
-  };
+  // The table: cells 88 by 50, row x filled, row y empty until the keys.
   X = XI1;
   Y = YI1 + 50;
-  cell(0, "x");
+  DrawValueCell(0, "x");
   II = 0;
   do {
     A_s = Str(II);
     StripSpaces();
-    cell(0, A_s);
+    DrawValueCell(0, A_s);
   } while ((II += 1) <= 4);
   X = XI1;
   Y = YI1 + 100;
   YJ2 = Y;
-  cell(0, "y");
+  DrawValueCell(0, "y");
   II = 0;
   do {
-    cell(11, "");
+    DrawValueCell(11, "");
   } while ((II += 1) <= 4);
   XI2 = X;
   YI1 = Y;
@@ -227,7 +220,7 @@ void Kasimel::BallDistanceTableScene() {
   do {
     X = XI2;
     Y = YI1;
-    cell(3, Xa_s(II));
+    DrawValueCell(3, Xa_s(II));
     XI2 = X;
     WaitAnyKey();
   } while ((II += 1) <= 4);
@@ -256,33 +249,24 @@ void Kasimel::BallFormulaScene() {
   Xa_s(3) = "1.8";
   Xa_s(4) = "3.2";
   Xa_s(5) = "5";
-  auto cell = [&](float colour, const std::string& text) {
-    HABA = 88;
-    TATE = 50;
-    CCC1 = colour;
-    CCC2 = 0;
-    CCC3 = 15;
-    A_s = text;
-    DrawTableCell();
-  };
   // Row x.
   X = XI1;
   Y = 130;
-  cell(0, "x");
+  DrawValueCell(0, "x");
   II = 0;
   do {
     A_s = Str(II);
     StripSpaces();
-    cell(0, A_s);
+    DrawValueCell(0, A_s);
   } while ((II += 1) <= 5);
   // Row x^2, empty until the keys fill it.
   X = XI1;
   Y = 180;
   YJ2 = Y;
-  cell(0, "x^2");
+  DrawValueCell(0, "x^2");
   II = 0;
   do {
-    cell(11, "");
+    DrawValueCell(11, "");
   } while ((II += 1) <= 5);
   XJ2 = XI1 + 88;
   XI2 = 660;
@@ -290,10 +274,10 @@ void Kasimel::BallFormulaScene() {
   // Row y, complete from the start.
   X = XI1;
   Y = YI1 + 50;
-  cell(0, "y");
+  DrawValueCell(0, "y");
   II = 0;
   do {
-    cell(7, Xa_s(II));
+    DrawValueCell(7, Xa_s(II));
   } while ((II += 1) <= 5);
   XI2 = 660;
   YI1 = 230;
@@ -315,7 +299,7 @@ void Kasimel::BallFormulaScene() {
     Y = YI1;
     A_s = Str(II * II);
     StripSpaces();
-    cell(3, A_s);
+    DrawValueCell(3, A_s);
     XI2 = X;
     WaitAnyKey();
   } while ((II += 1) <= 5);

@@ -100,55 +100,46 @@ void Kasimel::MarkEdge(float from, float to, float side, const std::string& labe
   DrawDimensionArc();
 }
 
-// The square prism: base x by x, height 5 (drawn 6 by 5 by 10 cells).
-void Kasimel::DrawSquarePrism() {
+// The box in oblique view on a frame 12 by `rows` cells at (748, 130): the
+// three visible faces at the width in SIZE1, the hidden corner's three edges
+// dotted, and the marks of the base's depth and front and of the height,
+// labelled in `labelColour`. Drawn at pen width 4 (each face sets it back).
+void Kasimel::DrawObliqueBox(float rows, float height, const std::string& heightLabel,
+                             float labelColour) {
   GGX = 748;
   GGY = 130;
   YOKO = 12;
-  TATE = 11;
+  TATE = rows;
   SIZE = 30;
   CCC2 = 15;
   SetUpGridFrame();
   CCC2 = 0;
   SetPenWidth(4);
-  SetBoxVertices(10);
+  SetBoxVertices(height);
   ConvertFigurePoints(8);
-  SIZE1 = 5;
   DrawFace(7, 1, 3, 5, "");
   DrawFace(1, 2, 4, 3, "1");
   DrawFace(3, 4, 6, 5, "1");
   DrawDottedEdge(7, 8);
   DrawDottedEdge(2, 8);
   DrawDottedEdge(6, 8);
-  MarkEdge(4, 6, 1, "x㎝", 0);
-  MarkEdge(2, 4, 1, "x㎝", 0);
-  MarkEdge(5, 6, -1, "5㎝", 0);
+  MarkEdge(4, 6, 1, "x㎝", labelColour);
+  MarkEdge(2, 4, 1, "x㎝", labelColour);
+  MarkEdge(5, 6, -1, heightLabel, labelColour);
+}
+
+// The square prism: base x by x, height 5 (drawn 6 by 5 by 10 cells); its
+// faces are outlined at width 5.
+void Kasimel::DrawSquarePrism() {
+  SIZE1 = 5;
+  DrawObliqueBox(11, 10, "5㎝", 0);
   SetPenWidth(3);
 }
 
 // The cube of edge x (6 cells each way); its faces are outlined at the
 // width its caller put in SIZE1.
 void Kasimel::DrawCube() {
-  GGX = 748;
-  GGY = 130;
-  YOKO = 12;
-  TATE = 6;
-  SIZE = 30;
-  CCC2 = 15;
-  SetUpGridFrame();
-  CCC2 = 0;
-  SetPenWidth(4);
-  SetBoxVertices(6);
-  ConvertFigurePoints(8);
-  DrawFace(7, 1, 3, 5, "");
-  DrawFace(1, 2, 4, 3, "1");
-  DrawFace(3, 4, 6, 5, "1");
-  DrawDottedEdge(7, 8);
-  DrawDottedEdge(2, 8);
-  DrawDottedEdge(6, 8);
-  MarkEdge(4, 6, 1, "x㎝", 3);
-  MarkEdge(2, 4, 1, "x㎝", 3);
-  MarkEdge(5, 6, -1, "x㎝", 3);
+  DrawObliqueBox(6, 6, "x㎝", 3);
   SetPenWidth(2);
 }
 

@@ -153,6 +153,25 @@ TEST(FigureSheet, MarksShapesArrows) {
   ASSERT_TRUE(raster.WritePng(TestOutputPath("figure_sheet_marks.png")));
   // The double arrow's shaft is red in its middle.
   EXPECT_EQ(raster.PixelAt(880, 380), PaletteRgb(3));
+  // The arcs and the sector cover the angle between the arms (above the arm
+  // to the right), not the rest of the turn: on the bisector (0.448 and
+  // 0.526 radians up) they show, and nothing of them lies below the arm.
+  auto anyNear = [&](float x, float y, int colour) {
+    for (float dx = -1; dx <= 1; ++dx)
+      for (float dy = -1; dy <= 1; ++dy)
+        if (raster.PixelAt(x + dx, y + dy) == PaletteRgb(colour)) return true;
+    return false;
+  };
+  auto anyBelow = [&](float vertexX, float vertexY, float r, int colour) {
+    for (float x = vertexX - r - 4; x <= vertexX + r + 4; ++x)
+      for (float y = vertexY + 3; y <= vertexY + r + 4; ++y)
+        if (raster.PixelAt(x, y) == PaletteRgb(colour)) return true;
+    return false;
+  };
+  EXPECT_TRUE(anyNear(560 + 44 * 0.9013f, 230 - 44 * 0.4332f, 3));  // the middle arc, radius 44
+  EXPECT_FALSE(anyBelow(560, 230, 52, 3));
+  EXPECT_EQ(raster.PixelAt(820 + 25 * 0.8649f, 230 - 25 * 0.5020f), PaletteRgb(13));
+  EXPECT_FALSE(anyBelow(820, 230, 50, 13));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <map>
 #include <regex>
 #include <string>
 #include <vector>
@@ -339,9 +341,24 @@ TEST_F(RollingBallTour, FormulaScene) {
 class KasimelProbe : public Kasimel {
  public:
   using Kasimel::Kasimel;
+  using Kasimel::GetPenWidth;
   using Kasimel::MakeConstantProblem;
   using Kasimel::RandomSeed;
   using Kasimel::RollingBallMenu;
+  using Kasimel::SetPenWidth;
+  // the scenes, run on their own
+  using Kasimel::BallDistanceTableScene;
+  using Kasimel::BallFormulaScene;
+  using Kasimel::BallRollScene;
+  using Kasimel::BallStroboscopeScene;
+  using Kasimel::ConstantDrillScene;
+  using Kasimel::ConstantQuestion1AnswerScene;
+  using Kasimel::ConstantQuestion2AnswerScene;
+  using Kasimel::ConstantQuestion3AnswerScene;
+  using Kasimel::FunctionReviewGraphsScene;
+  using Kasimel::FunctionReviewTablesScene;
+  using Kasimel::PrismVolumeScene;
+  using Kasimel::RollerCoasterScene;
 };
 
 struct ProbeRig {
@@ -597,14 +614,164 @@ TEST(ConstantDrill, FractionOfOneEndsTheDrill) {
   EXPECT_NE(run.AllText().find("教科書P98問3"), std::string::npos);
 }
 
-// Viewing the figures many times in one run: the figure points are
-// converted afresh each time, nothing grows without bound.
-TEST(SolidFigures, RepeatedViewsDoNotFault) {
-  std::string keys = "3\r";
-  for (int i = 0; i < 30; ++i) keys += "1\r" + AnyKeys(5) + "2\r" + AnyKeys(8) + "3\r" + AnyKeys(8);
-  keys += "6\r8\r";
-  const ScriptedRun run = RunScripted("kasimel", keys);
-  ExpectCleanEnd(run);
+// Each sub-menu takes its own item count: a choice above it or below 1
+// shows the option line again over the unchanged picture, the last item
+// leads back to the main menu.
+TEST(TopicsOneToThree, SubMenusRejectChoicesOutsideTheirItems) {
+  const auto clears = [](const ScriptedRun& run) {
+    int n = 0;
+    for (const RecordedOp& op : run.ops)
+      n += op.op == "clear" || (op.op == "box" && op.x1 == 0 && op.y1 == 0 && op.x2 >= 1320 &&
+                                op.y2 >= 720 && op.fill == 15);
+    return n;
+  };
+  struct Case {
+    const char* topic;
+    int items;
+  } cases[] = {{"1", 4}, {"2", 5}, {"3", 6}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.topic);
+    const std::string open = std::string(c.topic) + "\r", last = std::to_string(c.items) + "\r";
+    const ScriptedRun direct = RunScripted("kasimel", open + last + "8\r");
+    const ScriptedRun rejected = RunScripted(
+        "kasimel", open + std::to_string(c.items + 1) + "\r0\r-1\r" + last + "8\r");
+    ExpectCleanEnd(direct);
+    ExpectCleanEnd(rejected);
+    EXPECT_EQ(clears(rejected), clears(direct)) << "no scene started, no extra clearing";
+    EXPECT_EQ(rejected.TextsContaining("<").size(), direct.TextsContaining("<").size())
+        << "the banner is not drawn again";
+  }
+}
+
+// What each scene leaves in the shared variables: the pen width for the
+// next scene, the plane state, the text cursor, the figure state and the
+// counters that later code finds.
+std::map<std::string, float> SharedNumbers(KasimelProbe& k) {
+  return {
+      {"pen", k.GetPenWidth()},
+      {"A", k.A}, {"AA", k.AA}, {"AA1", k.AA1}, {"AA2", k.AA2}, {"AINP", k.AINP},
+      {"B", k.B}, {"BAIX", k.BAIX}, {"BAIY", k.BAIY}, {"BB1", k.BB1}, {"BB2", k.BB2},
+      {"C", k.C}, {"CCC1", k.CCC1}, {"CCC2", k.CCC2}, {"CCC3", k.CCC3},
+      {"FMAESU-T(1)", k.FMAESU - k.T(1)},
+      {"GX0", k.GX0}, {"GY0", k.GY0}, {"GX1", k.GX1}, {"GY1", k.GY1}, {"GX2", k.GX2},
+      {"GY2", k.GY2}, {"H1", k.H1}, {"H2", k.H2}, {"HABA", k.HABA}, {"HHP", k.HHP},
+      {"HOUKOU", k.HOUKOU}, {"II", k.II}, {"IROIRO", k.IROIRO}, {"KAKU", k.KAKU},
+      {"KASANARIX", k.KASANARIX}, {"KASANARIY", k.KASANARIY}, {"M", k.M}, {"N", k.N},
+      {"N2", k.N2}, {"R(1)", k.Ra(1)}, {"SIZE", k.SIZE}, {"SIZE1", k.SIZE1},
+      {"T(0)", k.T(0)}, {"T(1)", k.T(1)}, {"T(2)", k.T(2)}, {"T(3)", k.T(3)},
+      {"T(4)", k.T(4)}, {"T(5)", k.T(5)}, {"TAKASA", k.TAKASA}, {"TATE", k.TATE},
+      {"U(1)", k.U(1)}, {"X(1)", k.Xa(1)}, {"X(11)", k.Xa(11)}, {"X(12)", k.Xa(12)},
+      {"X(31)", k.Xa(31)}, {"XI0", k.XI0}, {"XI1", k.XI1}, {"Y(11)", k.Ya(11)},
+      {"Y(12)", k.Ya(12)}, {"Y(31)", k.Ya(31)}, {"YI1", k.YI1}, {"YJ1", k.YJ1},
+      {"YOKO", k.YOKO},
+  };
+}
+
+struct LeavesCase {
+  const char* scene;
+  std::string keys;  // for the slope entry (rolling ball), then the scene
+  std::function<void(KasimelProbe&)> run;
+  std::vector<std::pair<std::string, float>> numbers;
+  std::vector<std::pair<std::string, std::string>> texts;  // "T$(i)"
+};
+
+TEST(TopicsOneToThree, ScenesLeaveTheSharedStateLaterCodeFinds) {
+  const auto slopeThen = [](void (KasimelProbe::*scene)()) {
+    return [scene](KasimelProbe& k) {
+      k.RollingBallMenu();
+      (k.*scene)();
+    };
+  };
+  const std::vector<LeavesCase> cases = {
+      {"tables", AnyKeys(24), [](KasimelProbe& k) { k.FunctionReviewTablesScene(); },
+       {{"pen", 5}, {"X(1)", 352}, {"XI1", 396}, {"YJ1", 30}, {"YI1", 580}, {"II", 4}},
+       {}},
+      {"graphs", AnyKeys(8), [](KasimelProbe& k) { k.FunctionReviewGraphsScene(); },
+       {{"pen", 5}, {"GX0", 980}, {"GY0", 280}, {"GX1", 800}, {"GY1", 100}, {"GX2", 1160},
+        {"GY2", 460}, {"SIZE", 30}, {"SIZE1", 26}, {"AA1", -6}, {"AA2", 6}, {"BB1", -6},
+        {"BB2", 6}, {"BAIX", 1}, {"BAIY", 1}, {"KASANARIX", 0}, {"KASANARIY", 0},
+        {"HABA", 5000}, {"IROIRO", 1}, {"AA", -6}, {"CCC3", 3}, {"XI1", 44}, {"YI1", 540}},
+       {}},
+      {"roller coaster", AnyKeys(18), [](KasimelProbe& k) { k.RollerCoasterScene(); },
+       {{"pen", 5}, {"T(0)", 0}, {"T(1)", 4.2f}, {"T(2)", 12.6f}, {"T(3)", 23.1f},
+        {"T(4)", 41}, {"T(5)", 70.4f}, {"GX0", 880}, {"GY0", 635}, {"GX1", 880}, {"GY1", 20},
+        {"GX2", 1150}, {"GY2", 635}, {"SIZE", 15}, {"SIZE1", 26}, {"AA1", 0}, {"AA2", 9},
+        {"BAIX", 1}, {"BAIY", 1}, {"KASANARIX", 0}, {"KASANARIY", 0}, {"HABA", 5000},
+        {"IROIRO", 2}, {"AA", 2.84f}, {"CCC3", 7}, {"X(11)", 30}, {"X(12)", 186},
+        {"Y(11)", 340}, {"Y(12)", 390}, {"U(1)", 726}, {"XI0", 30}, {"YI1", 600}},
+       {{"T$(0)", "0"}, {"T$(1)", "4.2"}, {"T$(4)", "41.0"}, {"T$(5)", "70.4"}}},
+      // The ball scenes set no pen width: 3 after start-up.
+      {"roll", "5\r" + AnyKeys(1), slopeThen(&KasimelProbe::BallRollScene),
+       {{"pen", 3}, {"A", 33}, {"B", 34}, {"C", 32}, {"II", 301}, {"H1", 0}, {"H2", 0.25f},
+        {"R(1)", 1800}},
+       {}},
+      {"trail", "5\r", slopeThen(&KasimelProbe::BallStroboscopeScene),
+       {{"pen", 3}, {"A", 33}, {"II", 301}},
+       {}},
+      {"distance table", "5\r" + AnyKeys(9), slopeThen(&KasimelProbe::BallDistanceTableScene),
+       {{"pen", 3}, {"GX0", 40}, {"GY0", 650}, {"GX2", 1240}, {"SIZE", 50}, {"YOKO", 24},
+        {"TATE", 50}, {"HABA", 88}, {"CCC1", 3}, {"CCC2", 0}, {"CCC3", 15}, {"II", 5},
+        {"X(31)", 30}, {"Y(31)", 443.33334f}, {"HHP", 6.1725245f}},
+       {}},
+      {"formula", "5\r" + AnyKeys(10), slopeThen(&KasimelProbe::BallFormulaScene),
+       {{"pen", 3}, {"XI1", 704}, {"YI1", 280}, {"CCC1", 0}, {"HABA", 88}, {"TATE", 50},
+        {"CCC2", 0}, {"CCC3", 15}, {"II", 6}, {"X(31)", 30}, {"HHP", 6.1725245f}},
+       {}},
+      // The prism leaves pen width 3 and the cube 2; the disc keeps the 5.
+      {"prism", AnyKeys(5), [](KasimelProbe& k) { k.PrismVolumeScene(); },
+       {{"pen", 3}, {"GX0", 748}, {"GY0", 460}, {"SIZE1", 5}, {"KAKU", 4}, {"T(1)", 3},
+        {"T(2)", 4}, {"T(3)", 6}, {"T(4)", 5}, {"A", 10}, {"B", 1}, {"N2", 6}, {"CCC2", 3},
+        {"HOUKOU", -1}, {"HABA", 7}, {"TAKASA", 16}, {"II", 182}, {"XI1", 44}},
+       {}},
+      {"question 1", AnyKeys(8), [](KasimelProbe& k) { k.ConstantQuestion1AnswerScene(); },
+       {{"pen", 2}, {"GX0", 748}, {"GY0", 310}, {"TATE", 6}, {"SIZE1", 5}, {"A", 6}, {"B", 1},
+        {"II", 182}},
+       {}},
+      {"question 2", AnyKeys(8), [](KasimelProbe& k) { k.ConstantQuestion2AnswerScene(); },
+       {{"pen", 5}, {"GX0", 748}, {"GY0", 330}, {"A", 1}, {"M", 1}},
+       {{"T$(1)", "π"}, {"T$(2)", "2π"}}},
+      {"drill", AnyKeys(11) + "1\r" + AnyKeys(1),
+       [](KasimelProbe& k) { k.ConstantDrillScene(); },
+       {{"AINP", 1}, {"FMAESU-T(1)", 0}},
+       {}},
+      {"question 3", AnyKeys(11), [](KasimelProbe& k) { k.ConstantQuestion3AnswerScene(); },
+       {{"pen", 3}, {"XI0", 920}, {"XI1", 974}, {"YI1", 390}, {"CCC1", 5}},
+       {}},
+  };
+  for (const LeavesCase& c : cases) {
+    SCOPED_TRACE(c.scene);
+    ProbeRig rig(c.keys);
+    rig.k.SetPenWidth(3);  // as start-up leaves it
+    c.run(rig.k);
+    EXPECT_EQ(rig.rt.keysLeft(), 0u) << "the scene takes exactly its keys";
+    const auto numbers = SharedNumbers(rig.k);
+    for (const auto& [name, want] : c.numbers) {
+      ASSERT_TRUE(numbers.count(name)) << name;
+      EXPECT_FLOAT_EQ(numbers.at(name), want) << name;
+    }
+    for (const auto& [name, want] : c.texts)
+      EXPECT_EQ(rig.k.T_s(std::stoi(name.substr(3))), want) << name;
+  }
+}
+
+// Showing the figures and the metre scale many times in one run: their
+// points are converted afresh each time, nothing grows without bound.
+TEST(RepeatedViews, FiguresAndScaleDoNotGrowWithoutBound) {
+  struct Case {
+    const char* what;
+    std::string open, tour, close;
+  } cases[] = {
+      {"prism, cube and disc", "3\r",
+       "1\r" + AnyKeys(5) + "2\r" + AnyKeys(8) + "3\r" + AnyKeys(8), "6\r8\r"},
+      {"metre scale", "2\r", "3\r" + AnyKeys(9), "5\r8\r"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string keys = c.open;
+    for (int i = 0; i < 30; ++i) keys += c.tour;
+    keys += c.close;
+    ExpectCleanEnd(RunScripted("kasimel", keys));
+  }
 }
 
 }  // namespace

@@ -448,10 +448,24 @@ TEST(KasimelTopics47, CoordinateReviewDrillsAnswerEveryDraw) {
           EXPECT_EQ(TextIn(pic, 80, 90, 400, 160, 3), a.text);
           const std::vector<RecordedOp> dots = Dots(pic, 12);
           EXPECT_EQ(dots.size(), 4u);
-          for (int sx : {1, -1})
-            for (int sy : {1, -1})
-              EXPECT_TRUE(HasDot(pic, 704.0f + 44 * sx * std::abs(a.x),
-                                 364.0f - 44 * sy * std::abs(a.y), 12, 3));
+          // A in quadrant 1, B in 2, C in 3, D in 4, each label's top-left
+          // 12 left of and 60 above its point: the answer names the letter
+          struct Labelled {
+            const char* letter;
+            int sx, sy;
+          };
+          const Labelled labelled[] = {{"A", 1, 1}, {"B", -1, 1}, {"C", -1, -1}, {"D", 1, -1}};
+          for (const Labelled& l : labelled) {
+            const float px = 704.0f + 44 * l.sx * std::abs(a.x);
+            const float py = 364.0f - 44 * l.sy * std::abs(a.y);
+            EXPECT_TRUE(HasDot(pic, px, py, 12, 3)) << l.letter;
+            EXPECT_EQ(CountIf(pic, [&](const RecordedOp& op) {
+                        return op.op == "text" && op.text == l.letter && op.colour == 3 &&
+                               op.x == px - 12 && op.y == py - 60;
+                      }),
+                      1)
+                << l.letter;
+          }
           EXPECT_TRUE(Dots(pic, 15).empty());
         } else {
           EXPECT_TRUE(HasDot(pic, 704.0f + 44 * a.x, 364.0f - 44 * a.y, 15, 3));
@@ -873,6 +887,181 @@ TEST(KasimelTopics47, SummaryTopicTour) {
   EXPECT_TRUE(TextStartsAt(s4, 648, 532, 5, "a"));
   EXPECT_TRUE(TextStartsAt(Step(run, s, 5), 44, 400, 0, "("));
   EXPECT_TRUE(TextStartsAt(Step(run, s, 5), 132, 450, 5, "グ"));
+}
+
+// ---------------------------------------------------------------------------
+// Texts, boxes and state across the scenes of topics 4 to 7
+
+// The texts of the step tables that the tours above do not place: each
+// stands where its table puts it, in its colour (checked on its first glyph;
+// a half-width blank in front moves it by 27).
+TEST(KasimelTopics47, StepTableTextsStandWhereTheTablesPutThem) {
+  struct Placed {
+    int step;
+    float x, y;
+    int colour;
+    const char* glyph;
+  };
+  struct SceneTexts {
+    std::string name, keys;  // the scene's step 1 follows key 4
+    std::vector<Placed> texts;
+  };
+  const SceneTexts scenes[] = {
+      // drill 1 step 1; drill 2 step 1 follows the next-step entry "1"
+      {"coordinate review", "4\\r1\\r 1\\r 1\\r5\\r8\\r",
+       {{1, 44, 30, 0, "次"}, {4, 44, 30, 0, "次"}}},
+      {"square table", "4\\r2\\r" + Sp(24) + "5\\r8\\r",
+       {{1, 13, 30, 3, "関"}, {1, 30, 90, 7, "Q"}, {1, 57, 140, 0, "x"}, {1, 57, 200, 3, "y"}}},
+      {"square features", "4\\r4\\r" + Sp(4) + "5\\r8\\r",
+       {{2, 88, 110, 0, "("}, {2, 88, 180, 0, "("}, {2, 88, 250, 0, "("}}},
+      {"double-height table", "5\\r1\\r" + Sp(52) + "5\\r8\\r",
+       {{1, 30, 30, 3, "Q"}, {1, 57, 80, 3, "y"}}},
+      {"mirror table", "6\\r1\\r" + Sp(53) + "5\\r8\\r", {{1, 30, 20, 3, "Q"}}},
+      {"positive features", "5\\r4\\r" + Sp(4) + "5\\r8\\r",
+       {{2, 44, 120, 0, "グ"}, {2, 44, 200, 0, "("}, {2, 44, 270, 0, "("}, {2, 44, 340, 0, "("}}},
+      {"negative features", "6\\r4\\r" + Sp(7) + "5\\r8\\r",
+       {{2, 44, 120, 0, "グ"}, {2, 44, 200, 0, "("}, {2, 44, 270, 0, "("}, {2, 44, 340, 0, "("}}},
+      {"opening width", "7\\r1\\r" + Sp(14) + "5\\r8\\r",
+       {{1, 44, 30, 0, "問"}, {1, 88, 80, 0, "開"}}},
+      {"match graphs", "7\\r2\\r" + Sp(4) + "5\\r8\\r",
+       {{1, 44, 30, 0, "課"}, {1, 44 + 27, 80, 0, "ど"}, {1, 44, 170, 0, "y"}}},
+      {"parabola terms", "7\\r3\\r" + Sp(6) + "5\\r8\\r",
+       {{1, 44 + 54, 30, 3, "放"},
+        {2, 44, 90, 7, "1"},
+        {3, 132, 140, 0, "y"},
+        {4, 44, 200, 7, "2"},
+        {5, 132, 250, 0, "放"},
+        {6, 44, 310, 7, "3"},
+        {7, 132, 360, 0, "軸"}}},
+      {"graph summary", "7\\r4\\r" + Sp(4) + "5\\r8\\r",
+       {{2, 44, 140, 0, "("}, {4, 44, 280, 0, "("}, {5, 44, 400, 0, "("}}},
+  };
+  for (const SceneTexts& scene : scenes) {
+    SCOPED_TRACE(scene.name);
+    const ScriptedRun run = RunScripted("kasimel", scene.keys);
+    ExpectCleanEnd(run);
+    for (const Placed& t : scene.texts)
+      EXPECT_TRUE(TextStartsAt(Step(run, 4, t.step), t.x, t.y, t.colour, t.glyph))
+          << t.glyph << " at " << t.x << "," << t.y << " in step " << t.step;
+  }
+}
+
+// The feature exercises: on each numbered line the box stands from 3 above
+// to 47 below the line, 132 wide, with its number in it; the rest of the
+// sentence starts 20 right of the box; each answer box covers its numbered
+// box exactly and holds the answer.
+TEST(KasimelTopics47, FeatureExercisesAnswerInTheirNumberedBoxes) {
+  struct Exercise {
+    std::string name, keys;
+    int step;                        // the step that draws the exercise
+    std::vector<float> lineY;        // the lines with a box
+    std::vector<std::string> tails;  // first glyph after each box
+  };
+  const Exercise exercises[] = {
+      {"square features", "4\\r4\\r" + Sp(4) + "5\\r8\\r", 2, {110, 180, 250}, {"を", "に", "で"}},
+      {"positive features", "5\\r4\\r" + Sp(4) + "5\\r8\\r", 2, {200, 270, 340}, {"を", "に", "で"}},
+      {"negative features", "6\\r4\\r" + Sp(7) + "5\\r8\\r", 2, {200, 270}, {"を", "に"}},
+  };
+  const char* numbers[] = {"①", "②", "③"};
+  const char* answers[] = {"原点", "y軸", "y≧0"};
+  for (const Exercise& e : exercises) {
+    SCOPED_TRACE(e.name);
+    const ScriptedRun run = RunScripted("kasimel", e.keys);
+    ExpectCleanEnd(run);
+    const std::vector<RecordedOp> ops = Step(run, 4, e.step);
+    std::vector<RecordedOp> boxes;
+    for (const RecordedOp& op : ops)
+      if (op.op == "box" && op.border == 3 && op.fill == 13) boxes.push_back(op);
+    ASSERT_EQ(boxes.size(), e.lineY.size());
+    for (size_t i = 0; i < boxes.size(); i++) {
+      const RecordedOp& b = boxes[i];
+      EXPECT_EQ(b.y1, e.lineY[i] - 3);
+      EXPECT_EQ(b.y2, e.lineY[i] + 47);
+      EXPECT_EQ(b.x2 - b.x1, 132);
+      EXPECT_EQ(TextIn(ops, b.x1, b.y1, b.x2, b.y2, 5), numbers[i]);
+      EXPECT_TRUE(TextStartsAt(ops, b.x2 + 20, e.lineY[i], 0, e.tails[i].c_str())) << i;
+      // the answer, one step each after the exercise
+      const std::vector<RecordedOp> answer = Step(run, 4, e.step + 1 + static_cast<int>(i));
+      const RecordedOp* again = FirstAnswerBox(answer);
+      ASSERT_NE(again, nullptr);
+      EXPECT_EQ(again->x1, b.x1);
+      EXPECT_EQ(again->y1, b.y1);
+      EXPECT_EQ(again->x2, b.x2);
+      EXPECT_EQ(again->y2, b.y2);
+      EXPECT_EQ(TextIn(answer, b.x1, b.y1, b.x2, b.y2, 5), answers[i]);
+    }
+    // "(1)" and "(2)" are equally wide: their boxes start at one x
+    EXPECT_EQ(boxes[0].x1, boxes[1].x1);
+  }
+}
+
+// Exposes the pen width to the tests.
+class KasimelStateProbe : public Kasimel {
+ public:
+  using Kasimel::Kasimel;
+  using Kasimel::GetPenWidth;
+};
+
+// What a scene leaves for the next one: the pen width, the edge GGX that the
+// graph scenes clear from, the plane's scale and the positions a scene
+// overwrites. The run stops at the sub-menu prompt after the scene.
+TEST(KasimelTopics47, ScenesLeaveTheStateTheNextSceneReads) {
+  struct Left {
+    std::string name, keys;
+    float pen, ggx;
+    std::function<void(const KasimelStateProbe&)> more;
+  };
+  const Left cases[] = {
+      {"square table", "4\\r2\\r" + Sp(24), 5, 792,
+       [](const KasimelStateProbe& k) {
+         // the segments end at (3, 9) and overwrite the plane's corner
+         EXPECT_EQ(k.GX1, 1100);
+         EXPECT_EQ(k.GY1, 144);
+         EXPECT_EQ(k.GX, 1100);
+         EXPECT_EQ(k.GY, 144);
+       }},
+      {"near origin", "4\\r3\\r" + Sp(45), 5, 440, nullptr},
+      {"square features", "4\\r4\\r" + Sp(4), 3, 748, nullptr},
+      {"double-height table", "5\\r1\\r" + Sp(52), 3, 836, nullptr},
+      {"mirror table", "6\\r1\\r" + Sp(53), 4, 880,
+       [](const KasimelStateProbe& k) {
+         // the values stay for the graph scene; -(0) is a zero
+         EXPECT_EQ(k.T(25), 0);
+         EXPECT_EQ(k.T(29), -8);
+         EXPECT_EQ(k.T_s(25), "0");
+       }},
+      {"double-height graph", "5\\r2\\r" + Sp(6), 3, 836, nullptr},
+      {"mirror graph after its table", "6\\r1\\r" + Sp(53) + "2\\r" + Sp(24), 4, 880, nullptr},
+      {"half parabola", "5\\r3\\r" + Sp(18), 3, 660, nullptr},
+      {"negative half", "6\\r3\\r" + Sp(19), 3, 440, nullptr},
+      {"positive features", "5\\r4\\r" + Sp(4), 3, 660, nullptr},
+      {"negative features", "6\\r4\\r" + Sp(7), 3, 660, nullptr},
+      {"opening width", "7\\r1\\r" + Sp(14), 3, 572, nullptr},
+      {"match graphs", "7\\r2\\r" + Sp(4), 5, 660, nullptr},
+      {"parabola terms after the match", "7\\r2\\r" + Sp(4) + "3\\r" + Sp(6), 3, 792,
+       [](const KasimelStateProbe& k) {
+         // the frame set by hand, never drawn
+         EXPECT_EQ(k.GX0, 912);
+         EXPECT_EQ(k.GY0, 420);
+         EXPECT_EQ(k.GX2, 1032);
+         EXPECT_EQ(k.GY2, 460);
+       }},
+      {"graph summary", "7\\r4\\r" + Sp(4), 3, 704, nullptr},
+  };
+  for (const Left& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingScreen screen;
+    ScriptedRuntime rt(screen, ScriptedRuntime::ParseKeys(c.keys));
+    KasimelStateProbe probe(rt);
+    EXPECT_EQ(RunRecorded(probe, screen), 0);
+    EXPECT_EQ(rt.keysLeft(), 0u);
+    EXPECT_EQ(probe.GetPenWidth(), c.pen);
+    EXPECT_EQ(probe.GGX, c.ggx);
+    // one value a grid step for whatever plots next
+    EXPECT_TRUE(probe.BAIX == 0 || probe.BAIX == 1);
+    EXPECT_TRUE(probe.BAIY == 0 || probe.BAIY == 1);
+    if (c.more) c.more(probe);
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -122,11 +122,11 @@ TEST(RasterSheet, EveryPrimitiveAndFace) {
   // The pairs the lessons use.
   struct Pair {
     int text, ground;
-  } pairs[] = {{13, 10}, {15, 10}, {9, 4}, {9, 12}, {0, 13}, {5, 13}, {13, 3},
-               {0, 15},  {3, 15},  {5, 15}, {7, 15}};
-  for (int i = 0; i < 11; ++i) {
-    s.Box(800 + 50 * i, 400, 846 + 50 * i, 430, pairs[i].ground, pairs[i].ground);
-    s.Text(806 + 50 * i, 407, 1, 1, pairs[i].text, "文字");
+  } pairs[] = {{13, 10}, {15, 10}, {9, 4},  {9, 12}, {0, 13}, {5, 13}, {9, 13},
+               {13, 3},  {0, 15},  {3, 15}, {5, 15}, {7, 15}, {9, 15}};
+  for (int i = 0; i < 13; ++i) {
+    s.Box(800 + 42 * i, 400, 838 + 42 * i, 430, pairs[i].ground, pairs[i].ground);
+    s.Text(803 + 42 * i, 407, 1, 1, pairs[i].text, "文字");
   }
 
   // Row 5: circles, arcs, sectors, tiny dots, polylines, polygons.
@@ -139,6 +139,12 @@ TEST(RasterSheet, EveryPrimitiveAndFace) {
   s.SetPenWidth(1);
   for (int i = 0; i < 40; ++i) s.Circle(620 + 5 * i, 520 - 0.05f * i * i, 1, 0, 0, 0, true, 0);
   s.Circle(620, 560, 0.5f, 0, 0, 0, false, 0);
+  // Graph dots (radius 1, pen 5) and dimension dots (radius 0.5, pen 4):
+  // solid, however far apart.
+  s.SetPenWidth(5);
+  for (int i = 0; i < 12; ++i) s.Circle(640 + i * (2 + i * 0.7f), 545, 1, 9, 0, 0, true, 9);
+  s.SetPenWidth(4);
+  for (int i = 0; i < 12; ++i) s.Circle(640 + i * (2 + i * 0.7f), 565, 0.5f, 3, 0, 0, true, 3);
   s.SetPenWidth(3);
   s.Polyline({{860, 480}, {900, 560}, {940, 480}, {980, 560}, {1020, 480}, {1060, 560},
               {1100, 480}},

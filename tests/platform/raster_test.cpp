@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "platform/cairo_screen.h"
@@ -46,30 +47,41 @@ TEST(Raster, StartsAsAWhitePage) {
   EXPECT_TRUE(AllPage(s));
 }
 
-// Arcs run from start as the fraction grows, wrapping past 1 to 0, counter-
-// clockwise on the screen from 3 o'clock.
-TEST(Raster, ArcFractionsChooseTheHalf) {
+// Fractions of a turn count clockwise on the screen from straight right
+// (0.25 down, 0.5 left, 0.75 up); an arc runs clockwise from start to end,
+// wrapping past 1 to 0. The eight probes lie on the circle at the four
+// extremes and the four diagonals; the quarter cases tell clockwise from
+// counter-clockwise.
+TEST(Raster, ArcFractionsRunClockwise) {
+  enum { R, DR, D, DL, L, UL, U, UR };  // right, down-right, down, ... clockwise
   struct Case {
     float start, end;
-    bool left, right, top, bottom;  // which extreme points the arc reaches
+    const char* inked;  // one letter per probe in the order above: x inked, . blank
   } cases[] = {
-      {0.75f, 0.25f, false, true, true, true},    // the right half
-      {0.25f, 0.75f, true, false, true, true},    // the left half
-      {0.0f, 0.5f, true, true, true, false},      // the upper half
-      {0.5f, 1.0f, true, true, false, true},      // the lower half
-      {0.0f, 0.0f, true, true, true, true},       // whole circle
-      {0.9f, 0.1f, false, true, false, false},    // a short arc across 3 o'clock
+      {0.75f, 0.25f, "xxx...xx"},  // the right half
+      {0.25f, 0.75f, "..xxxxx."},  // the left half
+      {0.0f, 0.5f, "xxxxx..."},    // the lower half
+      {0.5f, 1.0f, "x...xxxx"},    // the upper half
+      {0.0f, 0.25f, "xxx....."},   // the lower-right quarter
+      {0.5f, 0.75f, "....xxx."},   // the upper-left quarter
+      {0.25f, 0.0f, "x.xxxxxx"},   // all but the lower-right quarter
+      {0.9f, 0.1f, "x......."},    // a short arc across 3 o'clock
+      {0.0f, 0.0f, "xxxxxxxx"},    // the whole circle
   };
+  const double d = 100 / std::sqrt(2.0);
+  const int px[8] = {400, int(300 + d), 300, int(300 - d), 200, int(300 - d), 300, int(300 + d)};
+  const int py[8] = {300, int(300 + d), 400, int(300 + d), 300, int(300 - d), 200, int(300 - d)};
   for (const Case& c : cases) {
-    CairoScreen s;
-    s.SetPenWidth(3);
-    s.Circle(300, 300, 100, 0, c.start, c.end, false, 0);
-    auto inked = [&](int x, int y) { return !InkBox(s, x - 3, y - 3, x + 4, y + 4).empty(); };
-    SCOPED_TRACE(testing::Message() << c.start << " to " << c.end);
-    EXPECT_EQ(inked(200, 300), c.left);
-    EXPECT_EQ(inked(400, 300), c.right);
-    EXPECT_EQ(inked(300, 200), c.top);
-    EXPECT_EQ(inked(300, 400), c.bottom);
+    for (bool filled : {false, true}) {
+      CairoScreen s;
+      s.SetPenWidth(3);
+      s.Circle(300, 300, 100, 0, c.start, c.end, filled, 5);
+      SCOPED_TRACE(testing::Message() << c.start << " to " << c.end << (filled ? " filled" : ""));
+      for (int i = R; i <= UR; ++i) {
+        const bool inked = !InkBox(s, px[i] - 3, py[i] - 3, px[i] + 4, py[i] + 4).empty();
+        EXPECT_EQ(inked, c.inked[i] == 'x') << "probe " << i;
+      }
+    }
   }
 }
 
@@ -86,15 +98,68 @@ TEST(Raster, RightHalfArcLeavesTheLeftSideBlank) {
 TEST(Raster, FilledSectorAndDisc) {
   CairoScreen s;
   s.SetPenWidth(1);
-  // The quarter from 0 to 0.25: the upper right of the centre.
+  // The quarter from 0 to 0.25: below and right of the centre.
   s.Circle(300, 300, 100, 0, 0.0f, 0.25f, true, 5);
-  EXPECT_EQ(s.PixelAt(340, 260), PaletteRgb(5));
-  EXPECT_EQ(s.PixelAt(260, 260), PaletteRgb(15));
-  EXPECT_EQ(s.PixelAt(340, 340), PaletteRgb(15));
-  EXPECT_EQ(s.PixelAt(300, 240), PaletteRgb(0));  // the radius up is outlined
-  s.Circle(700, 300, 50, 0, 0, 0, true, 3);
-  EXPECT_EQ(s.PixelAt(700, 300), PaletteRgb(3));
-  EXPECT_EQ(s.PixelAt(750, 300), PaletteRgb(0));
+  EXPECT_EQ(s.PixelAt(340, 340), PaletteRgb(5));
+  EXPECT_EQ(s.PixelAt(340, 260), PaletteRgb(15));
+  EXPECT_EQ(s.PixelAt(260, 340), PaletteRgb(15));
+  EXPECT_EQ(s.PixelAt(300, 360), PaletteRgb(0));  // the radius down is outlined
+  EXPECT_EQ(s.PixelAt(360, 300), PaletteRgb(0));  // and the radius to the right
+  // The half-disc from 0.75 to 0.25: the half right of the centre.
+  s.Circle(700, 300, 50, 0, 0.75f, 0.25f, true, 11);
+  EXPECT_EQ(s.PixelAt(720, 300), PaletteRgb(11));
+  EXPECT_EQ(s.PixelAt(680, 300), PaletteRgb(15));
+  s.Circle(700, 500, 50, 0, 0, 0, true, 3);
+  EXPECT_EQ(s.PixelAt(700, 500), PaletteRgb(3));
+  EXPECT_EQ(s.PixelAt(750, 500), PaletteRgb(0));
+}
+
+// Whole circles with a pen as wide as their diameter or wider are solid:
+// the graph dots (radius 1, pen 5), the dimension-arc dots (radius 0.5,
+// pen 4). A filled circle is the disc out to the pen's outer edge in the
+// outline colour with the part inside the pen's inner edge in the fill colour.
+TEST(Raster, WholeCirclesWithAWidePenAreSolid) {
+  struct Case {
+    float r;
+    int pen;
+    bool filled;
+  } cases[] = {
+      {1, 5, true}, {0.5f, 4, true}, {1, 3, false}, {2, 5, false}, {2.5f, 5, true},
+      {1, 10, true}, {3, 10, false},
+  };
+  for (const Case& c : cases) {
+    for (float fx : {0.0f, 0.3f, 0.5f}) {
+      CairoScreen s;
+      s.SetPenWidth(c.pen);
+      const float cx = 100 + fx, cy = 100 + fx;
+      s.Circle(cx, cy, c.r, 3, 0, 0, c.filled, 3);
+      SCOPED_TRACE(testing::Message() << "r " << c.r << " pen " << c.pen << " filled " << c.filled
+                                      << " at +" << fx);
+      const double outer = c.r + c.pen / 2.0;
+      // Every pixel whose centre lies well inside the outer edge is inked.
+      for (int y = 80; y < 120; ++y)
+        for (int x = 80; x < 120; ++x) {
+          const double dist = std::hypot(x + 0.5 - (cx + 0.5), y + 0.5 - (cy + 0.5));
+          const uint32_t want = PaletteRgb(dist < outer - 0.75 ? 3 : 15);
+          if (dist < outer - 0.75 || dist > outer + 0.75) {
+            EXPECT_EQ(s.PixelAt(x, y), want) << x << "," << y;
+          }
+        }
+    }
+  }
+  // Outline and fill in two colours: the border is the pen's width wide.
+  CairoScreen s;
+  s.SetPenWidth(5);
+  s.Circle(300, 300, 10, 0, 0, 0, true, 3);
+  EXPECT_EQ(s.PixelAt(300, 300), PaletteRgb(3));
+  EXPECT_EQ(s.PixelAt(306, 300), PaletteRgb(3));
+  EXPECT_EQ(s.PixelAt(310, 300), PaletteRgb(0));
+  EXPECT_EQ(s.PixelAt(300, 288), PaletteRgb(0));
+  EXPECT_EQ(s.PixelAt(314, 300), PaletteRgb(15));
+  // Radius 1 under pen 5, filled in another colour: no fill can show.
+  s.Circle(500, 300, 1, 0, 0, 0, true, 3);
+  EXPECT_EQ(CountColour(s, 490, 290, 510, 310, 3), 0);
+  EXPECT_GT(CountColour(s, 490, 290, 510, 310, 0), 30);
 }
 
 TEST(Raster, TinyCirclesStayVisible) {
@@ -109,6 +174,76 @@ TEST(Raster, TinyCirclesStayVisible) {
       EXPECT_LE(b.w(), 4);
       EXPECT_EQ(s.PixelAt(100, 100), PaletteRgb(0));
     }
+  }
+}
+
+// A busy scene: function graphs of radius-1 dots at fractional positions,
+// dots of every pen and many radii (the largest beyond the stamps' reach),
+// filled circles in two colours, dots across the canvas edges, dots erased
+// by drawing them again in colour 15, and other shapes and text in between
+// that must cover or be covered in order.
+void BusyScene(CairoScreen& s) {
+  s.SetSize(16);
+  s.SetPenWidth(5);
+  for (int g = 0; g < 4; ++g) {
+    for (int i = 0; i <= 5000; ++i) {
+      const float x = -10 + i * 0.004f;
+      s.Circle(680 + x * 61.3f, 380 - (g - 1.5f) * x * x * 7.1f - g * 40, 1, g + 1, 0, 0, true,
+               g + 1);
+    }
+    s.Line(100, 100 + g * 150, 1200, 150 + g * 140, 0);  // across the graph just drawn
+  }
+  unsigned seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<float>((seed >> 8) & 0xffff) / 65536.0f;
+  };
+  for (int pen = 1; pen <= 10; ++pen) {
+    s.SetPenWidth(pen);
+    for (int i = 0; i < 300; ++i) {
+      const float r = next() * next() * 16;
+      s.Circle(next() * 1400 - 20, next() * 800 - 20, r, i % 16, 0, 0, i % 4 != 3, (i * 7) % 16);
+    }
+    s.Box(200 + pen * 90, 600, 260 + pen * 90, 640, 0, 13);
+    s.Circle(230 + pen * 90, 620, 12, 3, 0, 0, true, 3);  // on top of the box
+    s.Circle(230 + pen * 90, 620, 30, 5, 0.1f, 0.6f, false, 0);
+    s.Text(205 + pen * 90, 605, 1, 1, 0, "あ");
+  }
+  // The graph dots again in colour 15, every other one: erased without a trace.
+  s.SetPenWidth(5);
+  for (int i = 0; i <= 5000; i += 2) {
+    const float x = -10 + i * 0.004f;
+    s.Circle(680 + x * 61.3f, 380 + 1.5f * x * x * 7.1f, 1, 15, 0, 0, true, 15);
+  }
+  s.Polyline({{30, 700}, {300, 740}, {600, 690}}, 7, true, 9);
+}
+
+// Discs copied from stamps have exactly the pixels of discs filled by Cairo
+// on the canvas one by one: the busy scene comes out the same both ways, at
+// both pixel scales.
+TEST(Raster, StampedDiscsLookExactlyLikeFilledOnes) {
+  for (double scale : {1.0, 1.41}) {
+    CairoScreen stamped(scale), filled(scale);
+    filled.SetStamping(false);
+    BusyScene(stamped);
+    BusyScene(filled);
+    cairo_surface_t* a = stamped.surface();
+    cairo_surface_t* b = filled.surface();
+    const int stride = cairo_image_surface_get_stride(a);
+    ASSERT_EQ(stride, cairo_image_surface_get_stride(b));
+    const unsigned char* pa = cairo_image_surface_get_data(a);
+    const unsigned char* pb = cairo_image_surface_get_data(b);
+    int differing = 0, inked = 0;
+    for (int y = 0; y < stamped.pixelHeight(); ++y)
+      for (int x = 0; x < stamped.pixelWidth(); ++x) {
+        uint32_t va, vb;
+        std::memcpy(&va, pa + y * stride + x * 4, 4);
+        std::memcpy(&vb, pb + y * stride + x * 4, 4);
+        differing += (va & 0xffffff) != (vb & 0xffffff);
+        inked += (vb & 0xffffff) != 0xffffff;
+      }
+    EXPECT_EQ(differing, 0) << "scale " << scale;
+    EXPECT_GT(inked, 100000) << "scale " << scale;  // the scene really is busy
   }
 }
 
@@ -328,8 +463,8 @@ double Contrast(int a, int b) {
 TEST(Raster, PaletteReadsWellInThePairsTheLessonsUse) {
   struct Pair {
     int text, ground;
-  } pairs[] = {{13, 10}, {15, 10}, {9, 4}, {9, 12}, {0, 13}, {5, 13},
-               {13, 3},  {0, 15},  {3, 15}, {5, 15}, {7, 15}};
+  } pairs[] = {{13, 10}, {15, 10}, {9, 4}, {9, 12}, {0, 13}, {5, 13}, {9, 13},
+               {13, 3},  {0, 15},  {3, 15}, {5, 15}, {7, 15}, {9, 15}};
   for (const Pair& p : pairs)
     EXPECT_GE(Contrast(p.text, p.ground), 4.5) << p.text << " on " << p.ground;
   // Sixteen different colours.

@@ -338,7 +338,7 @@ TEST(FormulaInk, LettersAndPeriodsSitOnTheBaselineOfTheDigitsBesideThem) {
   EXPECT_NEAR(gauge.Of(small.at(1)).bottom, smallBase, 1.25);
 }
 
-TEST(FormulaInk, NeighbouringGlyphsDoNotOverlap) {
+TEST(FormulaInk, NeighbouringGlyphsKeepAGap) {
   const struct {
     std::string text;
     bool inFraction;
@@ -354,9 +354,46 @@ TEST(FormulaInk, NeighbouringGlyphsDoNotOverlap) {
       const InkGauge::Box a = gauge.Of(ops[k - 1]);
       const InkGauge::Box b = gauge.Of(ops[k]);
       if (a.empty || b.empty) continue;
-      EXPECT_LE(a.right, b.left + 0.25)
-          << "'" << ops[k - 1].text << "' runs into '" << ops[k].text << "'";
+      EXPECT_LE(a.right + 2, b.left)
+          << "'" << ops[k - 1].text << "' runs into '" << ops[k].text << "': gap "
+          << b.left - a.right;
     }
+  }
+}
+
+// A decimal point stands in the middle of the gap between its digits, apart
+// from both, in the math text and in the small text.
+TEST(FormulaInk, DecimalPointSitsBetweenItsDigits) {
+  auto smallOps = [](const std::string& text) {
+    FormulaBench bench;
+    FormulaProbe& p = bench.probe;
+    p.X = 100;
+    p.Y = 100;
+    p.AA_s = text;
+    p.DrawSmallText();
+    return bench.Visible();
+  };
+  const struct {
+    std::string text;
+    bool small;
+  } cases[] = {{"2.25", false}, {"6.8", false}, {"-0.5", true}, {"10.25", true}};
+  InkGauge gauge;
+  for (const auto& c : cases) {
+    SCOPED_TRACE("text: " + c.text + (c.small ? " in small text" : ""));
+    const std::vector<RecordedOp> ops = c.small ? smallOps(c.text) : DrawnTexts(c.text);
+    size_t dot = 0;
+    while (dot < ops.size() && ops[dot].text != ".") ++dot;
+    ASSERT_TRUE(dot > 0 && dot + 1 < ops.size());
+    const InkGauge::Box before = gauge.Of(ops[dot - 1]);
+    const InkGauge::Box point = gauge.Of(ops[dot]);
+    const InkGauge::Box after = gauge.Of(ops[dot + 1]);
+    const float left = point.left - before.right;
+    const float right = after.left - point.right;
+    EXPECT_GE(left, 1) << "the point touches the digit before it";
+    EXPECT_GE(right, 1) << "the point touches the digit after it";
+    EXPECT_NEAR(left, right, 1.5) << "gaps " << left << " and " << right;
+    // Round, not stretched across.
+    EXPECT_NEAR(point.right - point.left, point.bottom - point.top, 1.0);
   }
 }
 

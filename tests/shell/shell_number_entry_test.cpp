@@ -156,6 +156,33 @@ TEST(NumberEntry, LabelDotAndClearings) {
   EXPECT_EQ(rig.shell.YY, 648);
 }
 
+TEST(NumberEntry, TheDotIsErasedBeforeAnEchoAndOnEnterOnly) {
+  // Each dot op as (x, colour): drawn in 5 at the next cell, erased in 15
+  // before an accepted key is echoed and on Enter; a dropped key leaves it
+  // and draws it again; a "." takes no cell, so the dot stays where it was.
+  struct DotCase {
+    const char* keys;
+    std::vector<std::pair<float, int>> dots;
+  };
+  const DotCase cases[] = {
+      {"\r", {{1064, 5}, {1064, 15}}},
+      {"1\r", {{1064, 5}, {1064, 15}, {1080, 5}, {1080, 15}}},
+      {"1a\r", {{1064, 5}, {1064, 15}, {1080, 5}, {1080, 5}, {1080, 15}}},
+      {"1.\r", {{1064, 5}, {1064, 15}, {1080, 5}, {1080, 15}, {1080, 5}, {1080, 15}}},
+      {"1\b\r", {{1064, 5}, {1064, 15}, {1080, 5}, {1064, 5}, {1064, 15}}},
+  };
+  for (const DotCase& c : cases) {
+    Rig rig(c.keys);
+    Enter(rig);
+    std::vector<std::pair<float, int>> dots;
+    for (const RecordedOp& d : rig.OpsOf("circle")) {
+      EXPECT_EQ(d.y, 656) << c.keys;
+      dots.emplace_back(d.x, d.fill);
+    }
+    EXPECT_EQ(dots, c.dots) << c.keys;
+  }
+}
+
 TEST(NumberEntry, EveryEntryStartsEmptyAtTheFieldStart) {
   Rig rig("12\r3\r");
   Enter(rig);

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The real kasimel binary in a real window under Xvfb, driven with xdotool:
 # "9" Enter redraws the main menu, whose screenshot must match the replay
-# tool's picture of the same state; "8" Enter ends the program with exit 0;
-# a second run closed by the window manager's close request exits 0 too; an
-# idle program uses next to no CPU.
-# Usage: real_window_test.sh KASIMEL REPLAY CLOSE_REQUEST OUTDIR
+# tool's picture of the same state; the program idle at the menu uses under
+# 1% of a core; "8" Enter ends the program with exit 0; a second run closed
+# by the window manager's close request exits 0 too. With the probe: a
+# program closed on its error screen exits 0, an animation of 300 frames of
+# one-tick waits keeps to about 60 frames a second, and closing the window
+# during the animation ends it with exit 0.
+# Usage: real_window_test.sh KASIMEL REPLAY CLOSE_REQUEST OUTDIR PROBE
 set -uo pipefail
 
-kasimel="$1" replay="$2" close_request="$3" out="$4"
+kasimel="$1" replay="$2" close_request="$3" out="$4" probe="$5"
 mkdir -p "$out"
 
 for tool in Xvfb xdotool import convert compare; do
@@ -43,11 +46,14 @@ done
 export DISPLAY=":$(head -n1 "$dispfile")"
 echo "display $DISPLAY"
 
+# start_program [TITLE COMMAND...]: kasimel unless told otherwise.
 start_program() {
-  "$kasimel" >"$out/kasimel.log" 2>&1 &
+  local title="${1:-kasimel}"
+  if [ $# -gt 1 ]; then shift; else set -- "$kasimel"; fi
+  "$@" >"$out/$title.log" 2>&1 &
   prog_pid=$!
-  wid="$(timeout 20 xdotool search --sync --name '^kasimel$' | head -n1)"
-  [ -n "$wid" ] || fail "no kasimel window appeared"
+  wid="$(timeout 20 xdotool search --sync --name "^$title\$" | head -n1)"
+  [ -n "$wid" ] || fail "no $title window appeared"
   sleep 1  # let it draw the main menu
 }
 
@@ -91,13 +97,15 @@ for _ in $(seq 10); do
 done
 [ -n "$shown" ] || fail "the window does not show the replay's picture (see $out/difference.png)"
 
+idle_seconds=5
 before="$(cpu_ticks "$prog_pid")"
-sleep 2
+sleep "$idle_seconds"
 after="$(cpu_ticks "$prog_pid")"
 hz="$(getconf CLK_TCK)"
-echo "idle CPU: $((after - before)) ticks of 1/$hz s in 2 s"
-# Next to no CPU: under a tenth of one core.
-[ $(( (after - before) * 10 )) -lt $(( 2 * hz )) ] || fail "the idle program keeps the CPU busy"
+echo "idle CPU: $((after - before)) ticks of 1/$hz s in $idle_seconds s"
+# Next to no CPU: under 1% of one core.
+[ $(( (after - before) * 100 )) -lt $(( idle_seconds * hz )) ] ||
+  fail "the idle program keeps the CPU busy"
 
 xdotool type --window "$wid" 8
 xdotool key --window "$wid" Return
@@ -110,4 +118,42 @@ start_program
 wait_program
 [ "$status" -eq 0 ] || fail "closing the window gave exit $status"
 
-echo "real window: menu picture, end from the menu, close request: all fine"
+# --- third run: a fault, the error screen, closed: exit 0 ---
+start_program probe "$probe" fault
+xdotool type --window "$wid" 1
+xdotool key --window "$wid" Return
+# The error screen is the menu panel's colour all over; it stays until the
+# window is closed.
+on_error_screen=""
+for _ in $(seq 10); do
+  sleep 1
+  import -window root "$out/error.png" || fail "no screenshot"
+  centre="$(convert "$out/error.png" -format '%[hex:p{800,300}]' info:)"
+  echo "error screen colour at the centre: $centre"
+  if [ "${centre:0:6}" = "$(printf '%06X' "$((0x1A3F7A))")" ]; then on_error_screen=yes; break; fi
+done
+[ -n "$on_error_screen" ] || fail "the fault did not end on the error screen (see $out/error.png)"
+kill -0 "$prog_pid" 2>/dev/null || fail "the program left the error screen by itself"
+"$close_request" "$wid" || fail "close request not sent"
+wait_program
+[ "$status" -eq 0 ] || fail "closing the window on the error screen gave exit $status"
+
+# --- fourth run: animation pace ---
+"$probe" animate >"$out/animate.log" 2>&1 || fail "the animation probe failed: $(cat "$out/animate.log")"
+read -r _ frames _ seconds <"$out/animate.log"
+echo "animation: $frames frames in $seconds s"
+# 300 one-tick waits last 5 s; drawing is fast, so no frame may be lost to it
+# (at least 40 frames a second even on a busy machine), and none may be cut
+# short.
+awk -v f="$frames" -v s="$seconds" 'BEGIN { exit !(s >= f / 60 - 0.05 && f / s >= 40) }' ||
+  fail "the animation ran at $frames frames in $seconds s"
+
+# --- fifth run: closed in the middle of the animation: exit 0 at once ---
+start_program probe "$probe" animate
+"$close_request" "$wid" || fail "close request not sent"
+wait_program
+[ "$status" -eq 0 ] || fail "closing the window during the animation gave exit $status"
+grep -q frames "$out/probe.log" && fail "the animation ran to its end after the window was closed"
+
+echo "real window: menu picture, idle CPU, end from the menu, close request, error screen," \
+  "animation pace, close during the animation: all fine"
