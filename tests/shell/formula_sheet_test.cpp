@@ -10,11 +10,12 @@
 
 #include "formula_probe.h"
 #include "platform/cairo_screen.h"
+#include "tests/support/harness.h"
 
 namespace lesson {
 namespace {
 
-std::string SheetPath(const std::string& name) { return std::string(LESSON_BUILD_DIR) + "/" + name; }
+std::string SheetPath(const std::string& name) { return TestOutputPath(name); }
 
 // A probe drawing onto the raster through a recorder.
 struct RasterBench {
