@@ -17,9 +17,13 @@ std::vector<std::string> Orvanti::MainMenuItems() {
 }
 
 bool Orvanti::OpenTopic(int item) {
-  // Items 1 to 6 lead to IncDecMenu, RateMenu, RangeMenu, SummaryMenu,
-  // AvgSpeedMenu and BasicsMenu; a topic not built yet names no topic.
   switch (item) {
+    case 1: IncDecMenu(); return true;
+    case 2: RateMenu(); return true;
+    case 3: RangeMenu(); return true;
+    case 4: SummaryMenu(); return true;
+    case 5: AvgSpeedMenu(); return true;
+    case 6: BasicsMenu(); return true;
     default: return false;
   }
 }

@@ -24,6 +24,13 @@ class Orvanti : public Figures {
   void SummaryMenu();    // 4 summary of the features
   void AvgSpeedMenu();   // 5 average speed
   void BasicsMenu();     // 6 textbook page 113 problems
+
+  // ---- the run-and-rise arrows between two points of the current plane ----
+  void DrawRunRiseArrows();
+
+  // ---- scenes and helpers of topics 1 to 3 ----
+
+  // ---- scenes and helpers of topics 4 to 6 ----
 };
 
 std::unique_ptr<Shell> MakeOrvanti(Runtime& rt);

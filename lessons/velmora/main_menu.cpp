@@ -18,10 +18,14 @@ std::vector<std::string> Velmora::MainMenuItems() {
 }
 
 bool Velmora::OpenTopic(int item) {
-  // Items 1 to 6 lead to BrakingFallMenu, GraphUseMenu, CutPaperMenu,
-  // DeliveryFeeMenu, ChapterAMenu and ChapterBMenu; a topic not built yet
-  // names no topic. Item 7 has no topic: the menu is drawn again.
+  // Item 7 has no topic: the menu is drawn again.
   switch (item) {
+    case 1: BrakingFallMenu(); return true;
+    case 2: GraphUseMenu(); return true;
+    case 3: CutPaperMenu(); return true;
+    case 4: DeliveryFeeMenu(); return true;
+    case 5: ChapterAMenu(); return true;
+    case 6: ChapterBMenu(); return true;
     default: return false;
   }
 }

@@ -24,6 +24,15 @@ class Velmora : public Figures {
   void DeliveryFeeMenu();   // 4 delivery fees
   void ChapterAMenu();      // 5 chapter problems A
   void ChapterBMenu();      // 6 chapter problems B
+
+  // ---- value labels of a plane whose grid steps stand for several units ----
+  void DrawScaledTickLabels();
+
+  // ---- scenes and helpers of topic 1 ----
+
+  // ---- scenes and helpers of topics 2 to 4 ----
+
+  // ---- scenes and helpers of topics 5 and 6 ----
 };
 
 std::unique_ptr<Shell> MakeVelmora(Runtime& rt);

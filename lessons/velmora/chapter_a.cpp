@@ -1,0 +1,8 @@
+// Topic 5 of velmora: chapter problems A.
+#include "lessons/velmora/velmora.h"
+
+namespace lesson {
+
+void Velmora::ChapterAMenu() {}
+
+}  // namespace lesson
