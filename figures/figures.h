@@ -81,6 +81,20 @@ class Figures : public Shell {
   void FactorizePrimes();     // SOSU -> Q, G(k, 1..2), cofactor in G(10, 1)
   void DrawLadderDivision();  // the ladder of the primes found, at XTAKE, YTAKE
 
+  // ---- lesson steps that every program's scenes repeat ----
+  // One text statement: CCC1, X, Y, AA_s set, the math text drawn, and the
+  // text cursor moved behind it (XI2 = X, YI1 = Y).
+  void TextStatement(float colour, float x, float y, const std::string& text);
+  // The math text alone, the cursor left where it was (answers in slots).
+  void MathTextAt(float colour, float x, float y, const std::string& text);
+  // One table cell 88 by 50 at (X, Y), border 0, fill 15, its math text in
+  // `colour`; X is left at the cell's right edge.
+  void DrawValueCell(float colour, const std::string& text);
+  // y = a*x^2 over AA1..AA2 in colour, label at its last dot
+  void PlotParabola(float a, float colour, const std::string& label);
+  // an unlabelled dot of radius r at the value point (x, y)
+  void PlotDot(float x, float y, float r, float colour);
+
  private:
   // Lays the segment P0 (ZX0, ZY0) - P1 (ZX1, ZY1) flat to the right of P0:
   // copies of the ends in ZX11..ZY12, CX, CY = P1 - P0, RR half its length,

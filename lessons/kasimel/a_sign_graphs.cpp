@@ -22,16 +22,6 @@ void Kasimel::DrawFeatureLine(float dy, const std::string& lead, const std::stri
   TextStatement(0, X + 20, YI1, tail);
 }
 
-void Kasimel::PlotParabola(float a, float colour, const std::string& label) {
-  IROIRO = 2; AA = a; CCC3 = colour; AAA_s = label;
-  PlotFunctionGraph();
-}
-
-void Kasimel::PlotDot(float x, float y, float r, float colour) {
-  XG = x; YG = y; R = r; CCC3 = colour; AAA_s = "";
-  PlotLabeledPoint();
-}
-
 // T(k) = x from -2 to 2 in steps of 0.5; T(10+k) the row of y=x^2 (topic 5)
 // or y=2x^2 (topic 6); T(20+k) twice that (topic 5) or its negation (topic 6).
 void Kasimel::SetTwinTableValues(bool mirror) {

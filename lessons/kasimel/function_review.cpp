@@ -4,34 +4,6 @@
 
 namespace lesson {
 
-void Kasimel::TextStatement(float colour, float x, float y, const std::string& text) {
-  CCC1 = colour;
-  X = x;
-  Y = y;
-  AA_s = text;
-  DrawMathText();
-  XI2 = X;
-  YI1 = Y;
-}
-
-void Kasimel::MathTextAt(float colour, float x, float y, const std::string& text) {
-  CCC1 = colour;
-  X = x;
-  Y = y;
-  AA_s = text;
-  DrawMathText();
-}
-
-void Kasimel::DrawValueCell(float colour, const std::string& text) {
-  HABA = 88;
-  TATE = 50;
-  CCC1 = colour;
-  CCC2 = 0;
-  CCC3 = 15;
-  A_s = text;
-  DrawTableCell();
-}
-
 void Kasimel::FunctionReviewMenu() {
   ShowTopicGoal({"比例、反比例、1次関数の復習をしよう。"});
   RunSubMenu(" ①表式,変化の様子　②グラフ　③ジェットコースター　④終了", 4, [&](int k) {

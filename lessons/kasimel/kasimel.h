@@ -20,14 +20,6 @@ class Kasimel : public Figures {
   void RollingBallMenu();
   void ProportionalityConstantMenu();
   // scenes of topics 1 to 3 (add declarations here)
-  // One text statement: CCC1, X, Y, AA_s set, the math text drawn, and the
-  // text cursor moved behind it (XI2 = X, YI1 = Y).
-  void TextStatement(float colour, float x, float y, const std::string& text);
-  // The math text alone, the cursor left where it was (answers in slots).
-  void MathTextAt(float colour, float x, float y, const std::string& text);
-  // One table cell 88 by 50 at (X, Y), border 0, fill 15, its math text in
-  // `colour`; X is left at the cell's right edge.
-  void DrawValueCell(float colour, const std::string& text);
   // topic 1: review of functions, roller coaster
   void FunctionReviewTablesScene();
   void FunctionReviewGraphsScene();
@@ -98,10 +90,6 @@ class Kasimel : public Figures {
   // right of the box.
   void DrawFeatureLine(float dy, const std::string& lead, const std::string& number,
                        const std::string& tail, float& xj, float& yj);
-  // y = a*x^2 over AA1..AA2 in colour, label at its last dot
-  void PlotParabola(float a, float colour, const std::string& label);
-  // an unlabelled dot of radius r at the value point (x, y)
-  void PlotDot(float x, float y, float r, float colour);
   // topic 7: summary of the graphs
   void OpeningWidthScene();
   void MatchGraphsScene();
