@@ -6,8 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <ctime>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 #include "platform/fault.h"
 #include "platform/text_number.h"
@@ -74,13 +77,76 @@ std::string KeyText(const SDL_Keysym& k) {
   }
 }
 
+std::string Env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
+// The Wayland display the client library would connect to: WAYLAND_DISPLAY,
+// by default wayland-0.
+std::string WaylandName() {
+  const std::string name = Env("WAYLAND_DISPLAY");
+  return name.empty() ? "wayland-0" : name;
+}
+
+// True when a Wayland compositor can be there, looked for the way the
+// client library does: a socket handed over in WAYLAND_SOCKET, or the socket
+// WAYLAND_DISPLAY names, as an absolute path or inside XDG_RUNTIME_DIR.
+// Asked beforehand so that a machine without Wayland is never tried (the
+// client library would complain about XDG_RUNTIME_DIR on stderr).
+bool WaylandReachable() {
+  if (!Env("WAYLAND_SOCKET").empty()) return true;
+  std::string path = WaylandName();
+  if (path[0] != '/') {
+    const std::string dir = Env("XDG_RUNTIME_DIR");
+    if (dir.empty() || dir[0] != '/') return false;
+    path = dir + "/" + path;
+  }
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+// Starts SDL's video on a real display, X11 or Wayland, never on its
+// off-screen or dummy driver: a program there would wait invisibly for keys
+// that can never come. The drivers are tried in SDL's own order, the one
+// SDL_VIDEODRIVER names first. Throws the reason, in one line, when no
+// display can be opened.
+void OpenDisplay() {
+  const std::string display = Env("DISPLAY");
+  const bool wayland = WaylandReachable();
+  if (display.empty() && !wayland)
+    throw std::runtime_error("no display to open the window on (DISPLAY is not set)");
+
+  std::vector<std::string> drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string d = SDL_GetVideoDriver(i);
+    if ((d == "x11" && !display.empty()) || (d == "wayland" && wayland)) drivers.push_back(d);
+  }
+  const std::string wanted = Env("SDL_VIDEODRIVER");
+  std::stable_sort(drivers.begin(), drivers.end(), [&](const std::string& a, const std::string& b) {
+    return wanted.find(a) < wanted.find(b);  // not named: npos, last
+  });
+
+  for (const std::string& d : drivers) {
+    // SDL_Quit forgets hints: set them for every attempt.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, d.c_str(), SDL_HINT_OVERRIDE);
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
+    SDL_Quit();
+  }
+  std::string why;
+  if (!display.empty()) why = "cannot open display " + display;
+  if (wayland)
+    why += (why.empty() ? "cannot open the Wayland display " : " nor the Wayland display ") +
+           WaylandName();
+  throw std::runtime_error(why);
+}
+
 }  // namespace
 
 SdlRuntime::SdlRuntime(const std::string& title) {
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
-  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0)
-    throw std::runtime_error(std::string("cannot open the window: ") + SDL_GetError());
+  OpenDisplay();
 
   // Maximized: without a window manager the flag alone does nothing, so the
   // window is also made as large as the usable part of the display.
