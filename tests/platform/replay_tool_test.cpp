@@ -204,12 +204,64 @@ TEST(ReplayTool, ProgramEndIsExitZeroAndLogged) {
   }
 }
 
-TEST(ReplayTool, WrongCommandLinesExitTwo) {
-  for (const char* args : {"", "nosuchprogram", "kasimel --keys", "kasimel --bogus 1",
-                           "kasimel orvanti", "kasimel --png /nonexistent-dir/x.png"}) {
-    const ReplayResult r = Replay(args);
-    EXPECT_EQ(r.exitCode, 2) << args;
-    EXPECT_FALSE(r.err.empty()) << args;
+// Every wrong command line and every output that cannot be written: exit 2
+// with the reason on stderr (and the usage for a wrong command line), before
+// the run: the log named first is never written.
+TEST(ReplayTool, WrongCommandLinesAndUnwritableOutputsExitTwoWithoutARun) {
+  const std::string file = TestOutputPath("replay_not_a_folder");
+  std::ofstream(file) << "a file, not a folder\n";
+  const std::string log = TestOutputPath("replay_refused.jsonl");
+  struct Case {
+    std::string args;
+    std::string says;
+    bool usage;
+  };
+  const Case cases[] = {
+      {"", "no program named", true},
+      {"nosuchprogram", "no program called nosuchprogram", true},
+      {"nosuchprogram --math 'y=ax^2'", "no program called nosuchprogram", true},
+      {"kasimel orvanti", "unexpected argument orvanti", true},
+      {"kasimel --bogus 1", "unknown option --bogus", true},
+      {"kasimel --keys", "missing value after --keys", true},
+      {"kasimel --clock", "missing value after --clock", true},
+      {"kasimel --png", "missing value after --png", true},
+      {"kasimel --frames", "missing value after --frames", true},
+      {"kasimel --log", "missing value after --log", true},
+      {"kasimel --math", "missing value after --math", true},
+      {"kasimel --clock 24:00:00", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 12:60:00", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 12:00:60", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 1:2:3x", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 1:02:03", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 12:00", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock 12:00:00:00", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock ' 1:00:00'", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock -1:00:00", "--clock wants HH:MM:SS", true},
+      {"kasimel --clock ''", "--clock wants HH:MM:SS", true},
+      {"kasimel --png /nonexistent-dir/x.png", "cannot write /nonexistent-dir/x.png", false},
+      {"kasimel --png '" + file + "/x.png'", "cannot write " + file + "/x.png", false},
+      {"kasimel --png '" + TestOutputPath("") + "'",
+       "cannot write " + TestOutputPath("") + ": it is a folder", false},
+      {"kasimel --log '" + file + "/x.jsonl'", "cannot write " + file + "/x.jsonl", false},
+      {"kasimel --frames '" + file + "'", "cannot write frames to " + file, false},
+      {"kasimel --frames '" + file + "/frames'", "cannot write frames to " + file + "/frames",
+       false},
+  };
+  for (const Case& c : cases) {
+    fs::remove(log);
+    const ReplayResult r = Replay("--log '" + log + "' " + c.args);
+    EXPECT_EQ(r.exitCode, 2) << c.args;
+    EXPECT_NE(r.err.find("replay: " + c.says), std::string::npos) << c.args << "\n" << r.err;
+    EXPECT_EQ(r.err.find("usage: replay PROGRAM") != std::string::npos, c.usage)
+        << c.args << "\n" << r.err;
+    EXPECT_FALSE(fs::exists(log)) << c.args << ": the program ran";
+  }
+}
+
+TEST(ReplayTool, ClockTakesTheWholeDay) {
+  for (const char* clock : {"00:00:00", "09:05:07", "23:59:59"}) {
+    const ReplayResult r = Replay(std::string("kasimel --keys '8\\r' --clock ") + clock);
+    EXPECT_EQ(r.exitCode, 0) << clock << r.err;
   }
 }
 

@@ -6,7 +6,8 @@
 // --keys   the keys in order, C escapes \r (Enter), \b (Backspace), \f (the
 //          clearing key), \\; when they run out the run ends as if the window
 //          were closed
-// --clock  the time of day the program reads (default 00:00:00)
+// --clock  the time of day the program reads, HH:MM:SS from 00:00:00 to
+//          23:59:59 (default 00:00:00)
 // --png    the final picture
 // --frames one PNG for each key the program takes, the picture shown while it
 //          waited for that key: DIR/0001.png, DIR/0002.png, ...
@@ -16,7 +17,10 @@
 //
 // Exit 0 when the keys ran out or the program ended, 3 after the error screen
 // (with "fault: step N code C" on stderr), 2 for a wrong command line or a
-// file that could not be written, 1 when the run broke off otherwise.
+// file that could not be written (an output that cannot be written is
+// refused before the run), 1 when the run broke off otherwise.
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -24,6 +28,8 @@
 #include <iostream>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 #include "figures/figures.h"
 #include "platform/cairo_screen.h"
@@ -75,6 +81,39 @@ int Usage(const char* msg) {
   return 2;
 }
 
+// True for a time of day HH:MM:SS, 00:00:00 to 23:59:59.
+bool ValidClock(const std::string& t) {
+  if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
+  for (const int i : {0, 1, 3, 4, 6, 7})
+    if (!std::isdigit(static_cast<unsigned char>(t[i]))) return false;
+  auto two = [&](int i) { return (t[i] - '0') * 10 + (t[i + 1] - '0'); };
+  return two(0) <= 23 && two(3) <= 59 && two(6) <= 59;
+}
+
+// Why the file cannot be written ("" when it can be): its folder must exist
+// and be writable, and the file itself, when there, must be a writable file.
+std::string CannotWriteFile(const std::string& file) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path p(file);
+  if (fs::is_directory(p, ec)) return "it is a folder";
+  const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
+  if (!fs::is_directory(dir, ec)) return "no folder " + dir.string();
+  if (access(dir.c_str(), W_OK | X_OK) != 0) return "the folder " + dir.string() + " is not writable";
+  if (fs::exists(p, ec) && access(p.c_str(), W_OK) != 0) return "the file is not writable";
+  return "";
+}
+
+// Makes the frames folder; why it cannot be written ("" when it can).
+std::string CannotWriteFolder(const std::string& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) return ec.message();
+  if (!std::filesystem::is_directory(dir, ec)) return "not a folder";
+  if (access(dir.c_str(), W_OK | X_OK) != 0) return "the folder is not writable";
+  return "";
+}
+
 int Main(int argc, char** argv) {
   std::string program, keys, clock = "00:00:00", png, frames, log, math;
   bool haveMath = false;
@@ -98,6 +137,26 @@ int Main(int argc, char** argv) {
     if (!ok) return Usage(("missing value after " + a).c_str());
   }
   if (program.empty()) return Usage("no program named");
+  const auto& names = ProgramNames();
+  if (std::find(names.begin(), names.end(), program) == names.end())
+    return Usage(("no program called " + program).c_str());
+  if (!ValidClock(clock))
+    return Usage(("--clock wants HH:MM:SS from 00:00:00 to 23:59:59, not \"" + clock + "\"").c_str());
+  for (const std::string* file : {&png, &log}) {
+    if (file->empty()) continue;
+    const std::string why = CannotWriteFile(*file);
+    if (!why.empty()) {
+      std::fprintf(stderr, "replay: cannot write %s: %s\n", file->c_str(), why.c_str());
+      return 2;
+    }
+  }
+  if (!frames.empty()) {
+    const std::string why = CannotWriteFolder(frames);
+    if (!why.empty()) {
+      std::fprintf(stderr, "replay: cannot write frames to %s: %s\n", frames.c_str(), why.c_str());
+      return 2;
+    }
+  }
 
   std::unique_ptr<CairoScreen> raster;
   if (!png.empty() || !frames.empty()) raster = std::make_unique<CairoScreen>();
@@ -107,12 +166,14 @@ int Main(int argc, char** argv) {
   bool writeFailed = false;
   int frame = 0;
   if (!frames.empty()) {
-    std::error_code ec;
-    std::filesystem::create_directories(frames, ec);
     rt.onKeyWait = [&] {
       char name[32];
       std::snprintf(name, sizeof name, "%04d.png", ++frame);
-      if (!raster->WritePng((std::filesystem::path(frames) / name).string())) writeFailed = true;
+      const std::string path = (std::filesystem::path(frames) / name).string();
+      if (!raster->WritePng(path)) {
+        if (!writeFailed) std::fprintf(stderr, "replay: cannot write %s\n", path.c_str());
+        writeFailed = true;
+      }
     };
   }
 
