@@ -28,8 +28,11 @@ namespace lesson {
 
 class SdlRuntime : public Runtime {
  public:
-  // Opens the window maximized, titled with the program's name; the canvas
-  // is rastered at the pixel scale that fits the window at this size.
+  // Opens the window maximized, titled with the program's name, on an X11
+  // or Wayland display only (never an off-screen one); the canvas is
+  // rastered at the pixel scale that fits the window at this size. Throws
+  // std::runtime_error with the reason in one line when no display can be
+  // opened.
   explicit SdlRuntime(const std::string& title);
   ~SdlRuntime() override;
   SdlRuntime(const SdlRuntime&) = delete;
@@ -73,8 +76,8 @@ class SdlRuntime : public Runtime {
 // Runs a program in a real window titled title: run builds the program on
 // the window's runtime and runs it. The program ends when it ends itself or
 // when the window is closed, at any moment, also on the error screen: the
-// exit code is 0 either way; 1 when the window cannot be opened (the reason
-// on stderr).
+// exit code is 0 either way; 1 when the window cannot be opened, with one
+// line on stderr: "TITLE: REASON", e.g. "kasimel: cannot open display :99".
 int RunInWindow(const std::string& title, const std::function<void(Runtime&)>& run);
 
 }  // namespace lesson
