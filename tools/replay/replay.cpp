@@ -99,7 +99,8 @@ std::string CannotWriteFile(const std::string& file) {
   if (fs::is_directory(p, ec)) return "it is a folder";
   const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
   if (!fs::is_directory(dir, ec)) return "no folder " + dir.string();
-  if (access(dir.c_str(), W_OK | X_OK) != 0) return "the folder " + dir.string() + " is not writable";
+  if (access(dir.c_str(), W_OK | X_OK) != 0)
+    return "the folder " + dir.string() + " is not writable";
   if (fs::exists(p, ec) && access(p.c_str(), W_OK) != 0) return "the file is not writable";
   return "";
 }
@@ -141,7 +142,8 @@ int Main(int argc, char** argv) {
   if (std::find(names.begin(), names.end(), program) == names.end())
     return Usage(("no program called " + program).c_str());
   if (!ValidClock(clock))
-    return Usage(("--clock wants HH:MM:SS from 00:00:00 to 23:59:59, not \"" + clock + "\"").c_str());
+    return Usage(
+        ("--clock wants HH:MM:SS from 00:00:00 to 23:59:59, not \"" + clock + "\"").c_str());
   for (const std::string* file : {&png, &log}) {
     if (file->empty()) continue;
     const std::string why = CannotWriteFile(*file);
