@@ -196,6 +196,7 @@ RangeLine ReadRangePass(const std::vector<RecordedOp>& pass, float q, float a) {
 }
 
 struct DrillRun {
+  int seed;
   std::string clock;
   ScriptedRun run;
   std::vector<std::vector<RecordedOp>> scenes;
@@ -218,7 +219,7 @@ DrillRun RunAllDrills(int seed) {
   const std::string keys = "2\r5\r" + first + AnyKeys(3) + second + AnyKeys(4) + "9\r" +  //
                            "3\r1\r" + first + second +                                   //
                            "3\r" + first + second + AnyKeys(1) + "5\r7\r";
-  DrillRun d{ClockForSeed(seed), {}, {}};
+  DrillRun d{seed, ClockForSeed(seed), {}, {}};
   d.run = RunScripted("orvanti", keys, d.clock);
   d.scenes = ChoiceSegments(d.run);
   return d;
@@ -256,8 +257,7 @@ TEST_F(AllDrills, RateAnswersAsDrawn) {
   for (const DrillRun& d : *runs_) {
     SCOPED_TRACE(d.clock);
     Random replay;
-    replay.Seed(std::stoi(d.clock.substr(0, 2)) + std::stoi(d.clock.substr(3, 2)) +
-                std::stoi(d.clock.substr(6, 2)));
+    replay.Seed(d.seed);
     const auto& ops = d.scenes[0];
     const auto first = Passes(ops, 30, 290);
     const auto second = Passes(ops, 290);
@@ -297,8 +297,7 @@ TEST_F(AllDrills, RangeAnswersAsDrawn) {
   for (const DrillRun& d : *runs_) {
     SCOPED_TRACE(d.clock);
     Random replay;
-    replay.Seed(std::stoi(d.clock.substr(0, 2)) + std::stoi(d.clock.substr(3, 2)) +
-                std::stoi(d.clock.substr(6, 2)));
+    replay.Seed(d.seed);
     // Skip the rate drill's draws.
     for (int i = 0; i < kFirstPasses; ++i) ReplayInterval(replay);
     for (int i = 0; i < kSecondPasses; ++i) ReplaySigned(replay, 4), ReplayInterval(replay);
