@@ -26,9 +26,68 @@ class Orvanti : public Figures {
   void BasicsMenu();     // 6 textbook page 113 problems
 
   // ---- the run-and-rise arrows between two points of the current plane ----
+  // From (GX3, GY3) to (GX4, GY4), ordered left to right in place: the run
+  // arrow in colour 7, the rise arrow in colour 3, pen width 5 left set;
+  // X_s, Y_s the run and the rise in grid steps of SIZE; HYOUJI_s "y?" and
+  // "?y" ask for the run and the rise label.
   void DrawRunRiseArrows();
+  void LabelRunArrow();   // X_s in colour 7 over the middle of the run arrow
+  void LabelRiseArrow();  // Y_s in colour 3 beside the rise arrow
 
   // ---- scenes and helpers of topics 1 to 3 ----
+  // topic 1: increase and decrease (the twins share one scene each)
+  void IncDecLinearRisingScene();
+  void IncDecLinearFallingScene();
+  void IncDecParabolaUpScene();
+  void IncDecParabolaDownScene();
+  void IncDecLinearScene(bool falling);
+  void IncDecParabolaScene(bool down);
+  void IncDecOpening(const std::string& heading);
+  void IncDecAnswerLine(float dy, const std::string& condition, const std::string& word);
+  // an arrow from (x0, y0) to (x1, y1), head at (x1, y1), 16 long
+  void ArrowBetween(float x0, float y0, float x1, float y1, float colour);
+  // value points of the current plane to window units in X(1), Y(1), ...
+  void MapPlanePoints(std::initializer_list<Point> points);
+  // topic 2: the rate of change
+  void RateLinearTableScene();
+  void RateParabolaTableScene();
+  void RateTableScene(bool parabola);
+  void RateTableBox(float haba, float fill, float colour, const std::string& text);
+  std::string RateIncreaseText(bool parabola, float j);
+  void RateTwoPointScene();
+  void RateQuestion1AnswerScene();
+  void RateQuestion2AnswerScene();
+  void LineThroughTwoPointsScene();
+  void LinePointWithGuides(float i, const std::string& name, const std::string& xText, float dx,
+                           const std::string& yText, float dx2, float dy2);
+  void LineRunRiseArrows(const std::string& hyouji);
+  void LineFromRateProblemScene();
+  // the rate drill
+  void RateDrillScene();
+  void MakeRateProblem();
+  void MakeRateProblemWithA();
+  void ShowRateProblem(bool second);
+  // drill helpers: a whole number 1..k with a random sign (sign draw in P),
+  // a random interval F(1) < F(2), the coefficient text of T(1) in T_s(1),
+  // and an answer box (haba by 60, border 3, fill 13, text 5) on a line
+  float RandomSigned(float k);
+  void RandomInterval();
+  void CoefficientText();
+  void DrillAnswerBox(float x, float y, float haba, const std::string& text);
+  // topic 3: the range of y
+  void RangeDrillScene();
+  void RangeDrill2Scene();
+  void MakeLinearRangeProblem();
+  void MakeParabolaRangeProblem();
+  void ShowRangeProblem(bool second, const std::string& question, float w);
+  void RangeGraphScene();
+  void RangePlane();
+  void DotParabola();
+  void PlotParabolaOver(float a, float b);
+  void PlotRangeOnParabola();
+  void RangeDoubleArrow();
+  std::string NumberText(float v);
+  void RangeAnswersScene();
 
   // ---- scenes and helpers of topics 4 to 6 ----
 };
