@@ -34,6 +34,30 @@ class Velmora : public Figures {
   void ScaledTickLabelText();
 
   // ---- scenes and helpers of topic 1 ----
+  // the car, seen from above: outline in T(), F() and X(), Y() 1..15 on a
+  // frame of 11 by 6 cells of 20 at GGX, GGY; each drawing ends at pen 2
+  void SetUpCarShape();
+  void DrawCar();
+  void DrawSpeedLines();
+  void DrawSkidSqueal();
+  // the table of speeds and braking marks at X(0), Y(0): leaves its column
+  // edges in X(1..7), its row lines in Y(1..3), YI1 = Y(1) and pen 5
+  void DrawBrakingTable();
+  // the scenes of the sub-menu, items 1 to 7
+  void BrakingMarkIntroScene();
+  void AnimateBraking();
+  // the "！" over the braking car's front part
+  void DrawBrakeMark();
+  void BrakingTableScene();
+  // arc n (1..8) of the ratios on the braking table, with or without its label
+  void DrawBrakingRatioArc(int n, bool labelled);
+  void BrakingGraphScene();
+  void BrakingFormulaScene();
+  void RainBrakingScene();
+  void FallingBodyScene();
+  void AnimateFallingBall();
+  void DrawFallStrobe();
+  void FallingBodyAnswerScene();
 
   // ---- scenes and helpers of topics 2 to 4 ----
 

@@ -172,7 +172,9 @@ TEST(EngineServices, LeaveWhatTheScenesKeep) {
       EXPECT_EQ(v.V(i), 5000.5f + i) << "V(" << i << ")";
     }
     for (int i = 0; i <= 80; ++i) EXPECT_EQ(v.T(i), 6000.5f + i) << "T(" << i << ")";
-    if (s.keepsPen) EXPECT_EQ(v.GetPenWidth(), 5);
+    if (s.keepsPen) {
+      EXPECT_EQ(v.GetPenWidth(), 5);
+    }
   }
 }
 
