@@ -5,13 +5,7 @@
 namespace lesson {
 
 void Velmora::BrakingFormulaScene() {
-  DrawBoxRel(0, 0, 1600, 1800, 15, 15);
-  XI0 = 40;
-  XI1 = 76;
-  YI1 = 30;
-  SetPenWidth(5);
-  TextStatement(3, XI0, YI1, "走行していた速さは?");
-  TextStatement(0, XI2 + 40, YI1, "式で調べよう。");
+  OpenSpeedQuestion(40, 76, 30, 40, "式で調べよう。");
   WaitAnyKey();
   TextStatement(7, XI0, YI1 + 50, "①");
   TextStatement(0, XI2, YI1, "式に表す");

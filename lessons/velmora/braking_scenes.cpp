@@ -52,24 +52,8 @@ void Velmora::BrakingMarkIntroScene() {
 
   TextStatement(7, XI1, YI1 + 50, "① 表で、時速10kmごとの速さの変化から25mになる速さを調べる。");
   // The open column of the table, 90 wide: speed empty, 25 m filled in.
-  X = Xa(6);
-  Y = Ya(0);
-  HABA = Xa(7) - Xa(6);
-  TATE = 50;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 15;
-  A_s = "";
-  DrawTableCell();
-  X = Xa(6);
-  Y = Ya(1);
-  HABA = 90;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 3;
-  CCC3 = 13;
-  A_s = "25";
-  DrawTableCell();
+  DrawOpenColumnCell(Ya(0), Xa(7) - Xa(6), 0, 15, "");
+  DrawOpenColumnCell(Ya(1), 90, 5, 13, "25");
   WaitAnyKey();
 
   TextStatement(7, XI1, YI1 + 50, "② 点をとって、グラフで25mになる速さを調べる。");
@@ -126,13 +110,7 @@ void Velmora::DrawBrakeMark() {
 }
 
 void Velmora::BrakingGraphScene() {
-  DrawBoxRel(0, 0, 1600, 1800, 15, 15);
-  XI0 = 40;
-  XI1 = 76;
-  YI1 = 30;
-  SetPenWidth(5);
-  TextStatement(3, XI0, YI1, "走行していた速さは?");
-  TextStatement(0, XI2 + 40, YI1, "グラフで調べよう。");
+  OpenSpeedQuestion(40, 76, 30, 40, "グラフで調べよう。");
   Xa(0) = XI0;
   Ya(0) = YI1 + 60;
   DrawBrakingTable();
@@ -171,16 +149,9 @@ void Velmora::BrakingGraphScene() {
   }
   II = 1;
   do {
-    XG = T(II);
-    YG = F(II);
-    R = 6;
-    CCC3 = 3;
     BAIX = 10;
     BAIY = 1;
-    AAA_s = "";
-    KASANARIX = 0;
-    KASANARIY = 0;
-    PlotLabeledPoint();
+    PlotDot(T(II), F(II), 6, 3);
     WaitAnyKey();
   } while ((II += 1) <= 5);
   WaitAnyKey();
@@ -216,16 +187,9 @@ void Velmora::BrakingGraphScene() {
   WaitAnyKey();
 
   // The plot set the scale back to 1: the reading point needs it again.
-  XG = 70;
-  YG = 25;
-  R = 8;
-  CCC3 = 5;
   BAIX = 10;
   BAIY = 1;
-  AAA_s = "";
-  KASANARIX = 0;
-  KASANARIY = 0;
-  PlotLabeledPoint();
+  PlotDot(70, 25, 8, 5);
   Xa(2) = GX;
   Ya(2) = GY;
   Xa(1) = GX0;

@@ -99,14 +99,32 @@ void Velmora::DrawBrakingRatioArc(int n, bool labelled) {
   DrawDimensionArc();
 }
 
-void Velmora::BrakingTableScene() {
+void Velmora::DrawOpenColumnCell(float y, float haba, float colour, float fill,
+                                 const std::string& text) {
+  X = Xa(6);
+  Y = y;
+  HABA = haba;
+  TATE = 50;
+  CCC1 = colour;
+  CCC2 = 3;
+  CCC3 = fill;
+  A_s = text;
+  DrawTableCell();
+}
+
+void Velmora::OpenSpeedQuestion(float xi0, float xi1, float yi1, float gap,
+                                const std::string& way) {
   DrawBoxRel(0, 0, 1600, 1800, 15, 15);
-  XI0 = 30;
-  XI1 = 66;
-  YI1 = 20;
+  XI0 = xi0;
+  XI1 = xi1;
+  YI1 = yi1;
   SetPenWidth(5);
   TextStatement(3, XI0, YI1, "走行していた速さは?");
-  TextStatement(0, XI2 + 20, YI1, "表で調べよう。");
+  TextStatement(0, XI2 + gap, YI1, way);
+}
+
+void Velmora::BrakingTableScene() {
+  OpenSpeedQuestion(30, 66, 20, 20, "表で調べよう。");
   Xa(0) = XI0;
   Ya(0) = YI1 + 130;
   DrawBrakingTable();
@@ -140,19 +158,8 @@ void Velmora::BrakingTableScene() {
   TextStatement(3, XI2, YI1, "0.5m");
   TextStatement(0, XI2, YI1, "の何倍かを調べると");
   // The open column, 120 wide: the speed left empty, the 25 m filled in.
-  auto openCell = [&](float y, float colour, float fill, const std::string& text) {
-    X = Xa(6);
-    Y = y;
-    HABA = 120;
-    TATE = 50;
-    CCC1 = colour;
-    CCC2 = 3;
-    CCC3 = fill;
-    A_s = text;
-    DrawTableCell();
-  };
-  openCell(Ya(0), 0, 15, "");
-  openCell(Ya(1), 5, 13, "25");
+  DrawOpenColumnCell(Ya(0), 120, 0, 15, "");
+  DrawOpenColumnCell(Ya(1), 120, 5, 13, "25");
   DrawBrakingRatioArc(7, false);
   WaitAnyKey();
   TextStatement(0, XI2 + 30, YI1, "25/0.5=");
@@ -175,7 +182,7 @@ void Velmora::BrakingTableScene() {
   TextStatement(0, XI2, YI1, "10*7.071=");
   WaitAnyKey();
   TextStatement(3, XI2, YI1, "70.71");
-  openCell(Ya(0), 5, 15, "70.71");
+  DrawOpenColumnCell(Ya(0), 120, 5, 15, "70.71");
   WaitAnyKey();
   TextStatement(5, XI0, YI1 + 60, "走行していた速さは 約70.71km／h");
 }

@@ -51,6 +51,11 @@ class Velmora : public Figures {
   void BrakingTableScene();
   // arc n (1..8) of the ratios on the braking table, with or without its label
   void DrawBrakingRatioArc(int n, bool labelled);
+  // a cell of the table's open column at (X(6), y), haba wide, border 3
+  void DrawOpenColumnCell(float y, float haba, float colour, float fill, const std::string& text);
+  // clear, margins, pen 5 and the heading "走行していた速さは?" with the way
+  // of the scene `gap` further on the line
+  void OpenSpeedQuestion(float xi0, float xi1, float yi1, float gap, const std::string& way);
   void BrakingGraphScene();
   void BrakingFormulaScene();
   void RainBrakingScene();
