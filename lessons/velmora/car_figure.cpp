@@ -11,8 +11,8 @@ void Velmora::SetUpCarShape() {
   SIZE = 20;
   CCC2 = 15;
   SetUpGridFrame();  // origin (GGX, GGY + 120); draws nothing in colour 15
-  // The outline in grid units: body 1-4, front part 5-8, tyre bars 9, 10,
-  // 12, 13, the half-disc's centre 11 and the corner strokes 14, 15.
+  // The outline in grid units: 1-4 the body, 5-8 the front part, 9, 10,
+  // 12, 13 the tyre bars, 11 the half-disc's centre, 14, 15 the corner strokes.
   static const float kT[16] = {0, 1, 1, 7, 7, 7, 7, 10, 10, 8, 8, 8, 9, 9, 9.5f, 9.5f};
   static const float kF[16] = {0, 5, 1, 1, 5, 4.5f, 1.5f, 1.5f, 4.5f,
                                4.5f, 1.5f, 3, 4.5f, 1.5f, 4.5f, 1.5f};
