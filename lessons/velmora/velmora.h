@@ -26,7 +26,12 @@ class Velmora : public Figures {
   void ChapterBMenu();      // 6 chapter problems B
 
   // ---- value labels of a plane whose grid steps stand for several units ----
+  // Every fifth grid line of the plane (AA1..AA2, BB1..BB2 in grid steps,
+  // origin GX0, GY0, SIZE, SIZE1) labelled with step times BAIX or BAIY in
+  // small text; the origin is left to the plane. Changes none of its inputs.
   void DrawScaledTickLabels();
+  // P1_s: the label of the value P1 ("0.5", "-50"); P2 = |P1|, P2_s its text.
+  void ScaledTickLabelText();
 
   // ---- scenes and helpers of topic 1 ----
 
