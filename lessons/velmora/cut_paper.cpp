@@ -27,7 +27,25 @@ void Velmora::ValueCellsStatement(float count, float width, float lastWidth, flo
   } while ((k += 1) <= count);
 }
 
-void Velmora::RevealCells(float count, float width, float lastWidth, float first) {
+void Velmora::TableBlockStatement(float dy, float headerWidth, const std::string& xHeader,
+                                  const std::string& yHeader, float count, float width,
+                                  float lastWidth, float first, float& xj, float& yj) {
+  X = XI1;
+  Y = YI1 + dy;
+  CellStatement(headerWidth, 0, 7, 15, xHeader);
+  ValueCellsStatement(count, width, lastWidth, first, 0, 15);
+  X = XI1;
+  Y = YI1 + 50;
+  CellStatement(headerWidth, 3, 7, 13, yHeader);
+  xj = X;
+  yj = Y;
+  ValueCellsStatement(count, width, lastWidth, 0, 3, 13);
+}
+
+void Velmora::RevealCells(float x, float y, float count, float width, float lastWidth,
+                          float first) {
+  XI2 = x;
+  YI1 = y;
   float k = 1;
   do {
     const float w = k == count ? lastWidth : width;
@@ -55,36 +73,12 @@ void Velmora::SheetCountScene() {
   } while ((k += 1) <= 10);
   FormatTableValues();
 
-  // Block A: cuts 0 to 5.
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(64, 0, 7, 15, "x");
-  ValueCellsStatement(6, 96, 96, 1, 0, 15);
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(64, 3, 7, 13, "y");
-  XJ1 = X;
-  YJ1 = Y;
-  ValueCellsStatement(6, 96, 96, 0, 3, 13);
-  // Block B: cuts 6 to 10, the last cell wider for 1024.
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(64, 0, 7, 15, "x");
-  ValueCellsStatement(5, 96, 128, 7, 0, 15);
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(64, 3, 7, 13, "y");
-  XJ2 = X;
-  YJ2 = Y;
-  ValueCellsStatement(5, 96, 128, 0, 3, 13);
+  // Block A: cuts 0 to 5; block B: cuts 6 to 10, the last cell wider for 1024.
+  TableBlockStatement(50, 64, "x", "y", 6, 96, 96, 1, XJ1, YJ1);
+  TableBlockStatement(50, 64, "x", "y", 5, 96, 128, 7, XJ2, YJ2);
   WaitAnyKey();
-
-  XI2 = XJ1;
-  YI1 = YJ1;
-  RevealCells(6, 96, 96, 1);
-  XI2 = XJ2;
-  YI1 = YJ2;
-  RevealCells(5, 96, 128, 7);
+  RevealCells(XJ1, YJ1, 6, 96, 96, 1);
+  RevealCells(XJ2, YJ2, 5, 96, 128, 7);
   WaitAnyKey();
 
   // The Q2 line is where the sheet graph scene takes over.
@@ -195,55 +189,18 @@ void Velmora::PaperThicknessScene() {
     F(k) = 2 * F(k - 1);
   } while ((k += 1) <= 16);
   FormatTableValues();
-  // Block 1: cuts 10 to 17.
-  X = XI1;
-  Y = YI1 + 60;
-  CellStatement(80, 0, 7, 15, "回数");
-  ValueCellsStatement(8, 120, 120, 1, 0, 15);
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(80, 3, 7, 13, "厚さ");
-  XJ1 = X;
-  YJ1 = Y;
-  ValueCellsStatement(8, 120, 120, 0, 3, 13);
+  // Block 1: cuts 10 to 17; block 2: 18 to 22; block 3: 23 to 25.
+  TableBlockStatement(60, 80, "回数", "厚さ", 8, 120, 120, 1, XJ1, YJ1);
   WaitAnyKey();
-  XI2 = XJ1;
-  YI1 = YJ1;
-  RevealCells(8, 120, 120, 1);
-
-  // Block 2: cuts 18 to 22.
-  X = XI1;
-  Y = YI1 + 60;
-  CellStatement(80, 0, 7, 15, "回数");
-  ValueCellsStatement(5, 180, 180, 9, 0, 15);
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(80, 3, 7, 13, "厚さ");
-  XJ2 = X;
-  YJ2 = Y;
-  ValueCellsStatement(5, 180, 180, 0, 3, 13);
+  RevealCells(XJ1, YJ1, 8, 120, 120, 1);
+  TableBlockStatement(60, 80, "回数", "厚さ", 5, 180, 180, 9, XJ2, YJ2);
   WaitAnyKey();
-  XI2 = XJ2;
-  YI1 = YJ2;
-  RevealCells(5, 180, 180, 9);
-
-  // Block 3: cuts 23 to 25; the cell of 24 cuts reads 104857.6 whatever
-  // digits the conversion would give.
-  X = XI1;
-  Y = YI1 + 60;
-  CellStatement(80, 0, 7, 15, "回数");
-  ValueCellsStatement(3, 240, 240, 14, 0, 15);
+  RevealCells(XJ2, YJ2, 5, 180, 180, 9);
+  // The cell of 24 cuts reads 104857.6 whatever digits the conversion gives.
   F_s(15) = "104857.6";
-  X = XI1;
-  Y = YI1 + 50;
-  CellStatement(80, 3, 7, 13, "厚さ");
-  XJ3 = X;
-  YJ3 = Y;
-  ValueCellsStatement(3, 240, 240, 0, 3, 13);
+  TableBlockStatement(60, 80, "回数", "厚さ", 3, 240, 240, 14, XJ3, YJ3);
   WaitAnyKey();
-  XI2 = XJ3;
-  YI1 = YJ3;
-  RevealCells(3, 240, 240, 14);
+  RevealCells(XJ3, YJ3, 3, 240, 240, 14);
   WaitAnyKey();
   TextStatement(5, XI1, YI1 + 60, "答　24回以上");
 }

@@ -73,6 +73,28 @@ void Velmora::CellStatement(float width, float textColour, float border, float f
   YI1 = Y;
 }
 
+// A vehicle's table from x 30: the x row at `top` with the times T$(1..6),
+// the y row 50 below it empty; xj, yj take the corner of its first y cell,
+// where the refill starts. The cells leave the text cursor alone.
+void Velmora::DrawCatchUpTable(float top, float& xj, float& yj) {
+  X = 30;
+  Y = top;
+  DrawCell(64, 0, 7, 15, "x");
+  float k = 1;
+  do {
+    DrawCell(96, 0, 7, 15, T_s(k));
+  } while ((k += 1) <= 6);
+  X = 30;
+  Y = top + 50;
+  DrawCell(64, 0, 7, 13, "y");
+  xj = X;
+  yj = Y;
+  k = 1;
+  do {
+    DrawCell(96, 0, 7, 13, "");
+  } while ((k += 1) <= 6);
+}
+
 // Train y=1/4x^2 and car y=10x: the tables with empty y rows, the graphs on
 // the scaled plane, the answer 40 seconds, and the y rows filled cell by cell.
 void Velmora::TrainCatchUpScene() {
@@ -84,10 +106,7 @@ void Velmora::TrainCatchUpScene() {
   TextStatement(7, 66, 80, "電車");
   TextStatement(3, XI2, YI1, " y=ﾀ1/4ﾀx^2");
 
-  // Train: the x row, with the values of both tables worked out first.
-  X = 30;
-  Y = 140;
-  DrawCell(64, 0, 7, 15, "x");
+  // The times and both distances, then the train's table.
   float k = 1;
   do {
     T(k) = 10 * k;
@@ -95,41 +114,13 @@ void Velmora::TrainCatchUpScene() {
     F(10 + k) = 10 * (10 * k);
   } while ((k += 1) <= 6);
   FormatTableValues();
-  k = 1;
-  do {
-    DrawCell(96, 0, 7, 15, T_s(k));
-  } while ((k += 1) <= 6);
-  // Train: the y row, empty; its first value cell is where the refill starts.
-  X = 30;
-  Y = 190;
-  DrawCell(64, 0, 7, 13, "y");
-  XJ1 = X;
-  YJ1 = Y;
-  k = 1;
-  do {
-    DrawCell(96, 0, 7, 13, "");
-  } while ((k += 1) <= 6);
+  DrawCatchUpTable(140, XJ1, YJ1);
 
-  // Car: its formula line (kept for the sheet graph scene) and its rows.
+  // Car: its formula line (kept for the sheet graph scene) and its table.
   TextStatement(7, 66, 260, "自動車");
   YK2 = 260;
   TextStatement(3, XI2, YI1, " y=10x");
-  X = 30;
-  Y = 310;
-  DrawCell(64, 0, 7, 15, "x");
-  k = 1;
-  do {
-    DrawCell(96, 0, 7, 15, T_s(k));
-  } while ((k += 1) <= 6);
-  X = 30;
-  Y = 360;
-  DrawCell(64, 0, 7, 13, "y");
-  XJ2 = X;
-  YJ2 = Y;
-  k = 1;
-  do {
-    DrawCell(96, 0, 7, 13, "");
-  } while ((k += 1) <= 6);
+  DrawCatchUpTable(310, XJ2, YJ2);
 
   // The empty plane, drawn at one value a step and labelled at 10 and 50.
   DrawCatchUpPlane(1, 1, 6, 19);
@@ -156,12 +147,8 @@ void Velmora::TrainCatchUpScene() {
   WaitAnyKey();
 
   // The y rows filled one cell per key: the train's, then the car's.
-  XI2 = XJ1;
-  YI1 = YJ1;
-  RevealCells(6, 96, 96, 1);
-  XI2 = XJ2;
-  YI1 = YJ2;
-  RevealCells(6, 96, 96, 11);
+  RevealCells(XJ1, YJ1, 6, 96, 96, 1);
+  RevealCells(XJ2, YJ2, 6, 96, 96, 11);
   WaitAnyKey();
   TextStatement(3, 30, 600, "教科書P118 問2 をやろう。");
 }
@@ -299,61 +286,47 @@ void Velmora::FindCoefficientScene() {
   DrawDottedDrop(Xa(12), Ya(12), 3);
   MathTextAt(3, Xa(12) - 14, GY0, "4");
 
+  // One solution, from the point's y to the answer, in the same lines for A
+  // and B: the point p at x on the line y=x+4 has y; a = y / xx, xx being
+  // the square of x, written `square` in the equation.
+  auto solution = [&](const std::string& p, const std::string& x, const std::string& y,
+                      const std::string& square, const std::string& xx) {
+    TextStatement(7, XI0, YI1 + 50, "点" + p + "のy座標を求める");
+    TextStatement(0, XI0, YI1 + 50, "y=x+4 にx=" + x + " を代入すると");
+    WaitAnyKey();
+    TextStatement(0, XI1, YI1 + 50, "y=" + x + "+4=");
+    WaitAnyKey();
+    TextStatement(3, XI2, YI1, y);
+    TextStatement(0, XI2, YI1, " だから ");
+    TextStatement(3, XI2, YI1, p + "(" + x + "," + y + ")");
+    WaitAnyKey();
+    TextStatement(7, XI1, YI1 + 60, "y=ax^2 に点" + p + "の座標の値を代入する");
+    WaitAnyKey();
+    TextStatement(0, XI1, YI1 + 50, "y=ax^2 に,x=" + x + ",y=" + y + "を代入して");
+    TextStatement(0, XI1, YI1 + 60, y + "=a*" + square + "  ");
+    WaitAnyKey();
+    TextStatement(0, XI2, YI1, xx + "a=" + y + " ");
+    WaitAnyKey();
+    TextStatement(3, XI1, YI1 + 70, "a=");
+    WaitAnyKey();
+    TextStatement(0, XI2, YI1, "ﾀ" + y + "/" + xx + "ﾀ=");
+    WaitAnyKey();
+    TextStatement(3, XI2, YI1, "ﾀ1/2ﾀ");
+    TextStatement(5, XI1, YI1 + 70, "答 a=ﾀ1/2ﾀ");
+    WaitAnyKey();
+  };
+
   TextStatement(3, XI0, YI1 + 50, "<点Aを使う解答>");
   V(1) = YI1;
   WaitAnyKey();
-  TextStatement(7, XI0, YI1 + 50, "点Aのy座標を求める");
-  TextStatement(0, XI0, YI1 + 50, "y=x+4 にx=-2 を代入すると");
-  WaitAnyKey();
-  TextStatement(0, XI1, YI1 + 50, "y=-2+4=");
-  WaitAnyKey();
-  TextStatement(3, XI2, YI1, "2");
-  TextStatement(0, XI2, YI1, " だから ");
-  TextStatement(3, XI2, YI1, "A(-2,2)");
-  WaitAnyKey();
-  TextStatement(7, XI1, YI1 + 60, "y=ax^2 に点Aの座標の値を代入する");
-  WaitAnyKey();
-  TextStatement(0, XI1, YI1 + 50, "y=ax^2 に,x=-2,y=2を代入して");
-  TextStatement(0, XI1, YI1 + 60, "2=a*(-2)^2  ");
-  WaitAnyKey();
-  TextStatement(0, XI2, YI1, "4a=2 ");
-  WaitAnyKey();
-  TextStatement(3, XI1, YI1 + 70, "a=");
-  WaitAnyKey();
-  TextStatement(0, XI2, YI1, "ﾀ2/4ﾀ=");
-  WaitAnyKey();
-  TextStatement(3, XI2, YI1, "ﾀ1/2ﾀ");
-  TextStatement(5, XI1, YI1 + 70, "答 a=ﾀ1/2ﾀ");
-  WaitAnyKey();
+  solution("A", "-2", "2", "(-2)^2", "4");
 
   // The first solution goes; the second is written in the same lines.
   DrawBoxRel(0, V(1), 792, 1300, 15, 15);
   YI1 = V(1);
   TextStatement(3, XI0, YI1, "<点Bを使う解答>");
   WaitAnyKey();
-  TextStatement(7, XI0, YI1 + 50, "点Bのy座標を求める");
-  TextStatement(0, XI0, YI1 + 50, "y=x+4 にx=4 を代入すると");
-  WaitAnyKey();
-  TextStatement(0, XI1, YI1 + 50, "y=4+4=");
-  WaitAnyKey();
-  TextStatement(3, XI2, YI1, "8");
-  TextStatement(0, XI2, YI1, " だから ");
-  TextStatement(3, XI2, YI1, "B(4,8)");
-  WaitAnyKey();
-  TextStatement(7, XI1, YI1 + 60, "y=ax^2 に点Bの座標の値を代入する");
-  WaitAnyKey();
-  TextStatement(0, XI1, YI1 + 50, "y=ax^2 に,x=4,y=8を代入して");
-  TextStatement(0, XI1, YI1 + 60, "8=a*4^2  ");
-  WaitAnyKey();
-  TextStatement(0, XI2, YI1, "16a=8 ");
-  WaitAnyKey();
-  TextStatement(3, XI1, YI1 + 70, "a=");
-  WaitAnyKey();
-  TextStatement(0, XI2, YI1, "ﾀ8/16ﾀ=");
-  WaitAnyKey();
-  TextStatement(3, XI2, YI1, "ﾀ1/2ﾀ");
-  TextStatement(5, XI1, YI1 + 70, "答 a=ﾀ1/2ﾀ");
-  WaitAnyKey();
+  solution("B", "4", "8", "4^2", "16");
   TextStatement(3, XI0, YI1 + 70, "教科書P119 問3 をやろう。");
 }
 

@@ -44,6 +44,9 @@ class Velmora : public Figures {
   // the plane of the catch-up scenes, drawn at baix, baiy over 0..aa2 by
   // 0..bb2 and labelled at 10 and 50 a step
   void DrawCatchUpPlane(float baix, float baiy, float aa2, float bb2);
+  // a vehicle's table of times with its y row empty, x row at `top`; xj, yj
+  // take the corner of the first y cell
+  void DrawCatchUpTable(float top, float& xj, float& yj);
   // a graph of kind `kind` (2: a*x^2, 3: a*x) on the catch-up plane
   void PlotCatchUpGraph(float kind, float a, float colour, const std::string& label);
   // the axes-only plane of the intersection figures at (836, 50), 30 a step
@@ -66,9 +69,15 @@ class Velmora : public Figures {
   // (empty cells when first is 0); the cursor follows each cell
   void ValueCellsStatement(float count, float width, float lastWidth, float first,
                            float textColour, float fill);
-  // the same row's cells filled from the cursor, one per key: F$(first) on
-  // in colour 3 on fill 13
-  void RevealCells(float count, float width, float lastWidth, float first);
+  // a block of two rows from the indented margin XI1: the x row dy below the
+  // cursor's line (values T$(first) on) and the y row 50 below that (empty
+  // cells); xj, yj take the corner of its first y cell
+  void TableBlockStatement(float dy, float headerWidth, const std::string& xHeader,
+                           const std::string& yHeader, float count, float width,
+                           float lastWidth, float first, float& xj, float& yj);
+  // the y row's cells from (x, y) filled one per key: F$(first) on in
+  // colour 3 on fill 13, the cursor following
+  void RevealCells(float x, float y, float count, float width, float lastWidth, float first);
   // topic 4: delivery fees
   void DeliveryExampleScene();
   void DeliveryExerciseScene();
