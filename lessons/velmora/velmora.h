@@ -65,6 +65,64 @@ class Velmora : public Figures {
   void FallingBodyAnswerScene();
 
   // ---- scenes and helpers of topics 2 to 4 ----
+  // topic 2: using graphs
+  void TrainCatchUpScene();
+  void BicycleCatchUpScene();
+  void FindCoefficientScene();
+  void ParabolaLineAreaScene();
+  // the plane of the catch-up scenes, drawn at baix, baiy over 0..aa2 by
+  // 0..bb2 and labelled at 10 and 50 a step
+  void DrawCatchUpPlane(float baix, float baiy, float aa2, float bb2);
+  // a vehicle's table of times with its y row empty, x row at `top`; xj, yj
+  // take the corner of the first y cell
+  void DrawCatchUpTable(float top, float& xj, float& yj);
+  // a graph of kind `kind` (2: a*x^2, 3: a*x) on the catch-up plane
+  void PlotCatchUpGraph(float kind, float a, float colour, const std::string& label);
+  // the axes-only plane of the intersection figures at (836, 50), 30 a step
+  void DrawFigurePlane(float aa1, float aa2, float bb1, float bb2);
+  // a figure point of radius 6 in colour 3 with its label offset by dx, dy
+  void PlotFigurePoint(float x, float y, const std::string& label, float dx, float dy);
+  // a dotted drop from (x, y) to the x axis, a dot every `degrees`
+  void DrawDottedDrop(float x, float y, float degrees);
+  // a table cell 50 high at X, Y (X left at its right edge); CellStatement
+  // also moves the text cursor to the cell's right edge
+  void DrawCell(float width, float textColour, float border, float fill, const std::string& text);
+  void CellStatement(float width, float textColour, float border, float fill,
+                     const std::string& text);
+  // topic 3: cut paper
+  void SheetCountScene();
+  void SheetGraphScene();
+  void PaperThicknessScene();
+  // `count` value cells of a table row from X, Y, colours textColour, 7,
+  // fill, each `width` wide but the last `lastWidth`, showing T$(first) on
+  // (empty cells when first is 0); the cursor follows each cell
+  void ValueCellsStatement(float count, float width, float lastWidth, float first,
+                           float textColour, float fill);
+  // a block of two rows from the indented margin XI1: the x row dy below the
+  // cursor's line (values T$(first) on) and the y row 50 below that (empty
+  // cells); xj, yj take the corner of its first y cell
+  void TableBlockStatement(float dy, float headerWidth, const std::string& xHeader,
+                           const std::string& yHeader, float count, float width,
+                           float lastWidth, float first, float& xj, float& yj);
+  // the y row's cells from (x, y) filled one per key: F$(first) on in
+  // colour 3 on fill 13, the cursor following
+  void RevealCells(float x, float y, float count, float width, float lastWidth, float first);
+  // topic 4: delivery fees
+  void DeliveryExampleScene();
+  void DeliveryExerciseScene();
+  // company A's bands (k = 1..7) in T(k), F(k); company B's likewise
+  void SetFeeTableA();
+  void SetFeeTableB();
+  // the cell texts of the fee table: "cmまで" and "円" after the numbers
+  void FormatFeeTexts();
+  // the fee table of `rows` bands with its header row at y `top`
+  void DrawFeeTable(float top, float rows);
+  // the plane of the fee graphs, 20 cm and 300 yen a step, with its labels
+  void DrawFeePlane();
+  // one band from a to b cm at f yen: open ring, filled disc, segment
+  void DrawFeeStep(float a, float b, float f);
+  // band k of the table in T(), F() as a step
+  void DrawFeeBand(float k);
 
   // ---- scenes and helpers of topics 5 and 6 ----
 };
