@@ -33,6 +33,27 @@ class Velmora : public Figures {
   // ---- scenes and helpers of topics 2 to 4 ----
 
   // ---- scenes and helpers of topics 5 and 6 ----
+  // The header of a chapter problem at the text cursor (XI1, YI1): the page
+  // cell pageWidth by 48 (border 3, fill 13) and, 44 after it, the 44 by 44
+  // problem-number cell (text 13, border 4, fill 3); the cursor follows both.
+  void DrawChapterHeader(float pageWidth, const std::string& page, const std::string& number);
+  // topic 5: chapter problems A
+  void GraphFeaturesScene();
+  void CoefficientFromPointScene();
+  void RateOfChangeScene();
+  void RangeOfYScene();
+  void MovingPointTriangleScene();
+  // topic 6: chapter problems B
+  void CoefficientFromRateScene();
+  void ParabolaTriangleScene();
+  void SlidingOverlapScene();
+  // the sliding figure: trapezoid ABCD at offset PP over rectangle EFGH
+  void DrawSlidingFigure();
+  void AnimateSlidingFigure();
+  void MoveTrapezoid();  // points 1 to 4 to offset PP, point 11 from CD x EF
+  // DrawDimensionArc from figure point `from` to `to` (entries of X(), Y());
+  // the caller sets HOUKOU, HABA, TAKASA, CCC2, AAA_s and CCC1 first.
+  void DrawArcBetweenPoints(float from, float to);
 };
 
 std::unique_ptr<Shell> MakeVelmora(Runtime& rt);
