@@ -156,20 +156,29 @@ void Velmora::RateOfChangeScene() {
   TextStatement(5, XI2, YI1, "6");
   WaitAnyKey();
 
+  SolveRateForCoefficient("x=6 のとき y=a*6^2=", "36a", "=ﾀ36a-9a/6-3ﾀ=ﾀ27a/3ﾀ=", "9a",
+                          "したがって、9a=-6", "a=-ﾀ6/9ﾀ=", "-ﾀ2/3ﾀ");
+}
+
+void Velmora::SolveRateForCoefficient(const std::string& second, const std::string& secondValue,
+                                      const std::string& rate, const std::string& rateValue,
+                                      const std::string& equation, const std::string& solving,
+                                      const std::string& answer) {
   TextStatement(3, XI1 - 36, YI1 + 80, "(2)");
   TextStatement(0, XI2, YI1, "x=3 のとき y=a*3^2=");
   TextStatement(3, XI2, YI1, "9a");
+  // the conclusion's place: on this line, 96 after "9a"
   XJ1 = X + 96;
   YJ1 = Y;
-  TextStatement(0, XI1, YI1 + 60, "x=6 のとき y=a*6^2=");
-  TextStatement(3, XI2, YI1, "36a");
+  TextStatement(0, XI1, YI1 + 60, second);
+  TextStatement(3, XI2, YI1, secondValue);
   TextStatement(0, XI1, YI1 + 70, "だから、変化の割合は");
   TextStatement(0, XI1, YI1 + 70, "ﾀyの増加量/xの増加量ﾀ");
-  TextStatement(0, XI2, YI1, "=ﾀ36a-9a/6-3ﾀ=ﾀ27a/3ﾀ=");
-  TextStatement(5, XI2, YI1, "9a");
-  TextStatement(0, XJ1, YJ1, "したがって、9a=-6");
-  TextStatement(0, XJ1 + 192, YI1 + 70, "a=-ﾀ6/9ﾀ=");
-  TextStatement(5, XI2, YI1, "-ﾀ2/3ﾀ");
+  TextStatement(0, XI2, YI1, rate);
+  TextStatement(5, XI2, YI1, rateValue);
+  TextStatement(0, XJ1, YJ1, equation);
+  TextStatement(0, XJ1 + 192, YI1 + 70, solving);
+  TextStatement(5, XI2, YI1, answer);
 }
 
 // Problem 4: the range of y over -2 <= x <= 3 for a line and a parabola.

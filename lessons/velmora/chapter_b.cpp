@@ -31,20 +31,8 @@ void Velmora::CoefficientFromRateScene() {
   TextStatement(5, XI2, YI1, "ﾀ2/3ﾀ");
   WaitAnyKey();
 
-  TextStatement(3, XI1 - 36, YI1 + 80, "(2)");
-  TextStatement(0, XI2, YI1, "x=3 のとき y=a*3^2=");
-  TextStatement(3, XI2, YI1, "9a");
-  XJ1 = X + 96;
-  YJ1 = Y;
-  TextStatement(0, XI1, YI1 + 60, "x=5 のとき y=a*5^2=");
-  TextStatement(3, XI2, YI1, "25a");
-  TextStatement(0, XI1, YI1 + 70, "だから、変化の割合は");
-  TextStatement(0, XI1, YI1 + 70, "ﾀyの増加量/xの増加量ﾀ");
-  TextStatement(0, XI2, YI1, "=ﾀ25a-9a/5-3ﾀ=ﾀ16a/2ﾀ=");
-  TextStatement(5, XI2, YI1, "8a");
-  TextStatement(0, XJ1, YJ1, "したがって、8a=2");
-  TextStatement(0, XJ1 + 192, YI1 + 70, "a=ﾀ2/8ﾀ=");
-  TextStatement(5, XI2, YI1, "ﾀ1/4ﾀ");
+  SolveRateForCoefficient("x=5 のとき y=a*5^2=", "25a", "=ﾀ25a-9a/5-3ﾀ=ﾀ16a/2ﾀ=", "8a",
+                          "したがって、8a=2", "a=ﾀ2/8ﾀ=", "ﾀ1/4ﾀ");
 }
 
 // Problem 2: y = 1/4 x^2 and y = -1/2 x + 2 meet at A and B. (1) the line

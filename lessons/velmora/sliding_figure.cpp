@@ -84,13 +84,17 @@ void Velmora::AnimateSlidingFigure() {
   }
 
   // The first case of the problem: offset 3, its base x and its area y.
-  DrawBox(GX1 - 50, GY1 - 50, GX2 + 100, GY2 + 50, 15);
-  PP = 3;
+  ShowOverlapCase(3, 50);
+  MathTextAt(3, Xa(11), Ya(11) + 30, "ycm^2");
+}
+
+void Velmora::ShowOverlapCase(float pp, float clearBelow) {
+  DrawBox(GX1 - 50, GY1 - 50, GX2 + 100, GY2 + clearBelow, 15);
+  PP = pp;
   MoveTrapezoid();
   DrawSlidingFigure();
   CCC1 = 3; CCC2 = 3; HOUKOU = -1; HABA = 10; TAKASA = 20; AAA_s = "xcm";
   DrawArcBetweenPoints(3, 6);
-  MathTextAt(3, Xa(11), Ya(11) + 30, "ycm^2");
 }
 
 }  // namespace lesson

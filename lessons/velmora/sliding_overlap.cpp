@@ -26,12 +26,7 @@ void Velmora::SlidingOverlapScene() {
   WaitAnyKey();
 
   // 2 < x <= 4: a trapezoid, shown at offset 7
-  DrawBox(GX1 - 50, GY1 - 50, GX2 + 100, GY2 + 70, 15);
-  PP = 7;
-  MoveTrapezoid();
-  DrawSlidingFigure();
-  CCC1 = 3; CCC2 = 3; HOUKOU = -1; HABA = 10; TAKASA = 20; AAA_s = "xcm";
-  DrawArcBetweenPoints(3, 6);
+  ShowOverlapCase(7, 70);
   CCC1 = 3; CCC2 = 3; HOUKOU = 1; HABA = 10; TAKASA = 20; AAA_s = "2cm";
   DrawArcBetweenPoints(5, 6);
   CCC1 = 3; CCC2 = 3; HOUKOU = -1; HABA = 10; TAKASA = 40; AAA_s = "(x-2)cm";
