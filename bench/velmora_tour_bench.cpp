@@ -143,7 +143,9 @@ void BM_VelmoraTour(benchmark::State& state) {
   topicOfKey.push_back(0);
   topicOfKey.push_back(0);
 
-  Slowest slowest;
+  // each pass's slowest step: the worst is reported, and the median, which
+  // a busy machine's preemptions do not move
+  std::vector<Slowest> slowest;
   int steps = 0;
   double startup = 0;
   for (auto _ : state) {
@@ -161,18 +163,22 @@ void BM_VelmoraTour(benchmark::State& state) {
       state.SkipWithError("the tour did not end on the main menu's last item with its last key");
       return;
     }
-    if (rt.slowest().ms > slowest.ms) slowest = rt.slowest();
+    slowest.push_back(rt.slowest());
     startup = std::max(startup, rt.startupMs());
     steps = rt.steps();
   }
-  state.counters["slowest_step_ms"] = slowest.ms;
+  std::sort(slowest.begin(), slowest.end(),
+            [](const Slowest& a, const Slowest& b) { return a.ms < b.ms; });
+  const Slowest& worst = slowest.back();
+  state.counters["slowest_step_ms"] = worst.ms;
+  state.counters["slowest_step_median_ms"] = slowest[slowest.size() / 2].ms;
   state.counters["startup_ms"] = startup;
   state.counters["steps"] = steps;
   state.counters["keys"] = static_cast<double>(keys.size());
-  state.SetLabel("slowest: topic " + std::to_string(slowest.topic) + " before key " +
-                 std::to_string(slowest.key));
+  state.SetLabel("slowest: topic " + std::to_string(worst.topic) + " after key " +
+                 std::to_string(worst.key));
 }
-BENCHMARK(BM_VelmoraTour)->Arg(0)->Arg(141)->Arg(282)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_VelmoraTour)->Arg(0)->Arg(141)->Arg(282)->Unit(benchmark::kMillisecond)->Iterations(9);
 
 }  // namespace
 }  // namespace lesson

@@ -577,7 +577,7 @@ TEST_F(ParabolaTriangleTour, FigurePointsAndDropLines) {
 }
 
 TEST_F(ParabolaTriangleTour, TextLinesOfTheThreeParts) {
-  // part 1: the line of J carries "b=1+1" and "=2"; the answer lies below it
+  // question (1): the line of J carries "b=1+1" and "=2"; the answer lies below it
   const std::vector<RecordedOp> four = Step(*run_, 4);
   EXPECT_EQ(Row(four, 480, 0), "1=-×2+bb=1+1");
   EXPECT_EQ(Row(four, 480, 5), "=2");
@@ -589,11 +589,11 @@ TEST_F(ParabolaTriangleTour, TextLinesOfTheThreeParts) {
     if (op.op == "text" && op.text == "答" && op.y == 560) answer = op.x;
   }
   EXPECT_EQ(b, answer);
-  // part 2 from the top again, after the clear
+  // question (2) from the top again, after the clear
   EXPECT_TRUE(GlyphAt(Step(*run_, 6), 36, 30, "(", 3));
   EXPECT_EQ(Row(Step(*run_, 9), 430, 5), "△OAB=6");
   EXPECT_EQ(Row(Step(*run_, 9), 430, 0), "4+2=");
-  // part 3: its last line
+  // question (3): its last line
   EXPECT_NE(Row(Step(*run_, 16), 600, 5).find("答"), std::string::npos);
   EXPECT_EQ(Row(Step(*run_, 14), 220, 3), "p=3");
 }
