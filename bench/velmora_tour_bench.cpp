@@ -31,14 +31,14 @@ struct TopicTour {
 };
 
 const TopicTour kTopicTours[] = {
-    // topic 1: braking marks and falling bodies (script to be added)
-    {1, ""},
-    // topic 2: using graphs (script to be added)
-    {2, ""},
-    // topic 3: cut paper (script to be added)
-    {3, ""},
-    // topic 4: delivery fees (script to be added)
-    {4, ""},
+    // topic 1: braking marks and falling bodies, one fall ended by "1"
+    {1, R"(1\r1\r      2\r                     3\r                 4\r             5\r            6\r1\r               7\r 8\r)"},
+    // topic 2: using graphs, scenes 1 to 4
+    {2, R"(2\r1\r                    2\r           3\r                    4\r                     5\r)"},
+    // topic 3: cut paper, scenes 1 to 3
+    {3, R"(3\r1\r                2\r                            3\r                     4\r)"},
+    // topic 4: delivery fees, the example and the exercise
+    {4, R"(4\r1\r                2\r      3\r)"},
     // topic 5: chapter problems A, problems 1 to 5
     {5, R"(5\r1\r         2\r   3\r  4\r  5\r    6\r)"},
     // topic 6: chapter problems B, problems 1 to 3; problem 3 slides the
