@@ -26,7 +26,13 @@ class Orvanti : public Figures {
   void BasicsMenu();     // 6 textbook page 113 problems
 
   // ---- the run-and-rise arrows between two points of the current plane ----
+  // From (GX3, GY3) to (GX4, GY4), ordered left to right in place: the run
+  // arrow in colour 7, the rise arrow in colour 3, pen width 5 left set;
+  // X_s, Y_s the run and the rise in grid steps of SIZE; HYOUJI_s "y?" and
+  // "?y" ask for the run and the rise label.
   void DrawRunRiseArrows();
+  void LabelRunArrow();   // X_s in colour 7 over the middle of the run arrow
+  void LabelRiseArrow();  // Y_s in colour 3 beside the rise arrow
 
   // ---- scenes and helpers of topics 1 to 3 ----
 
