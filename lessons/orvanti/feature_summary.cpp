@@ -32,6 +32,21 @@ void Orvanti::FillInBox(float x, float y, float width, const std::string& text) 
   DrawTableCell();
 }
 
+void Orvanti::OpenFillInBox(float& xs, float& ys, float dx, float width,
+                            const std::string& number) {
+  xs = XI2 + dx;
+  ys = YI1;
+  FillInBox(xs, ys, width, number);
+}
+
+void Orvanti::SummaryPlane(float ggx, float ggy, float size, float aa1, float aa2, float bb1,
+                           float bb2, float nasi) {
+  GGX = ggx; GGY = ggy; SIZE = size;
+  AA1 = aa1; AA2 = aa2; BB1 = bb1; BB2 = bb2;
+  CCC2 = 0; NASI = nasi;
+  DrawCoordinatePlane();
+}
+
 void Orvanti::MapPointList(float n) {
   II = 1;
   do {
@@ -60,12 +75,8 @@ void Orvanti::SummaryShapeScene() {
   XI1 = 44; YI1 = 30;
   SummaryHeadingCell("1次関数 y=ax+b の特徴");
   TextStatement(0, XI1, YI1 + 60, " グラフの形…");
-  XJ1 = XI2; YJ1 = YI1;
-  FillInBox(XJ1, YJ1, 105, "①");
-  GGX = XI1 + 80; GGY = YI1 + 100; SIZE = 30;
-  AA1 = -3; AA2 = 5; BB1 = -1; BB2 = 10;
-  CCC2 = 0; NASI = -1;
-  DrawCoordinatePlane();
+  OpenFillInBox(XJ1, YJ1, 0, 105, "①");
+  SummaryPlane(XI1 + 80, YI1 + 100, 30, -3, 5, -1, 10, -1);
   IROIRO = 3; AA = 1.5f; BB = 2; CCC3 = 0; AAA_s = "";
   PlotFunctionGraph();
   // slope triangle from x=1 to x=4, and the intercept
@@ -78,8 +89,7 @@ void Orvanti::SummaryShapeScene() {
   DrawRunRiseArrows();
   MathTextAt(5, (GX3 + GX4) / 2 - 16, GY3, "1");
   TextStatement(5, GX4, (GY3 + GY4) / 2 - 16, "a");
-  XJ2 = XI2 + 20; YJ2 = YI1;
-  FillInBox(XJ2, YJ2, 105, "②");
+  OpenFillInBox(XJ2, YJ2, 20, 105, "②");
   TextStatement(5, Xa(3) - 35, Ya(3) - 17, "b");
   // the intercept's box ends where "b" begins
   XJ3 = Xa(3) - 140; YJ3 = YI1 - 50;
@@ -89,12 +99,8 @@ void Orvanti::SummaryShapeScene() {
   XI1 = 700; YI1 = 30;
   SummaryHeadingCell("関数 y=ax^2 の特徴");
   TextStatement(0, XI1, YI1 + 60, " グラフの形…");
-  XK1 = XI2; YK1 = YI1;
-  FillInBox(XK1, YK1, 140, "①");
-  GGX = XI1 + 80; GGY = YI1 + 100; SIZE = 30;
-  AA1 = -4; AA2 = 4; BB1 = -3; BB2 = 8;
-  CCC2 = 0; NASI = -1;
-  DrawCoordinatePlane();
+  OpenFillInBox(XK1, YK1, 0, 140, "①");
+  SummaryPlane(XI1 + 80, YI1 + 100, 30, -4, 4, -3, 8, -1);
   IROIRO = 2; AA = 0.5f; CCC3 = 0; AAA_s = "";
   PlotFunctionGraph();
   XG = 0; YG = 0; R = 7; CCC3 = 5; AAA_s = ""; KASANARIX = 0; KASANARIY = 0;
@@ -133,18 +139,13 @@ void Orvanti::SummaryIncDecScene() {
   XI1 = 44; YI1 = 30;
   SummaryHeadingCell("y=ax+b での yの増減");
   TextStatement(0, XI1, YI1 + 60, "a>0のとき…つねに");
-  XJ1 = XI2; YJ1 = YI1;
-  FillInBox(XJ1, YJ1, 105, "①");
+  OpenFillInBox(XJ1, YJ1, 0, 105, "①");
   TextStatement(0, XI1, YI1 + 60, "a<0のとき…つねに");
-  XJ2 = XI2 + 20; YJ2 = YI1;
-  FillInBox(XJ2, YJ2, 105, "②");
+  OpenFillInBox(XJ2, YJ2, 20, 105, "②");
 
   // Two small planes side by side, a rising and a falling line.
   auto linePlane = [&](float ggx, float a, float b, float x1, float x2) {
-    GGX = ggx; GGY = YI1 + 100; SIZE = 25;
-    AA1 = -1; AA2 = 5; BB1 = -1; BB2 = 10;
-    CCC2 = 0; NASI = -1;
-    DrawCoordinatePlane();
+    SummaryPlane(ggx, YI1 + 100, 25, -1, 5, -1, 10, -1);
     IROIRO = 3; AA = a; BB = b; CCC3 = 5; AAA_s = "";
     PlotFunctionGraph();
     Xa(1) = x1; Ya(1) = a * x1 + b;
@@ -163,8 +164,7 @@ void Orvanti::SummaryIncDecScene() {
   auto caseLine = [&](const std::string& text, float width, const std::string& number,
                       float& xk, float& yk) {
     TextStatement(0, XI1 + 35, YI1 + 60, text);
-    xk = XI2; yk = YI1;
-    FillInBox(xk, yk, width, number);
+    OpenFillInBox(xk, yk, 0, width, number);
   };
   TextStatement(3, XI1, YI1 + 60, "a>0のとき");
   caseLine("①x<0⇒", 140, "①", XK1, YK1);
@@ -175,10 +175,7 @@ void Orvanti::SummaryIncDecScene() {
   caseLine("⑤x=0⇒", 175, "⑤", XK5, YK5);
   caseLine("⑥x>0⇒", 140, "⑥", XK6, YK6);
 
-  GGX = XI1 + 400; GGY = 125; SIZE = 25;
-  AA1 = -4; AA2 = 4; BB1 = -8; BB2 = 8;
-  CCC2 = 0; NASI = -1;
-  DrawCoordinatePlane();
+  SummaryPlane(XI1 + 400, 125, 25, -4, 4, -8, 8, -1);
   PlotParabola(0.5f, 3, "");
   PlotParabola(-0.5f, 3, "");
   XG = 0; YG = 0; R = 7; CCC3 = 5; AAA_s = ""; KASANARIX = 0; KASANARIY = 0;
@@ -234,18 +231,14 @@ void Orvanti::SummaryRateScene() {
   XI1 = 44; YI1 = 30;
   SummaryHeadingCell("y=ax+b での 変化の割合");
   TextStatement(0, XI1, YI1 + 60, "");
-  XJ1 = XI2; YJ1 = YI1;
-  FillInBox(XJ1, YJ1, 105, "①");
+  // these boxes move the cursor behind them
+  OpenFillInBox(XJ1, YJ1, 0, 105, "①");
   XI2 = X; YI1 = Y;
   TextStatement(0, XI2 + 20, YI1, "で、");
-  XJ2 = XI2; YJ2 = YI1;
-  FillInBox(XJ2, YJ2, 70, "②");
+  OpenFillInBox(XJ2, YJ2, 0, 70, "②");
   XI2 = X; YI1 = Y;
   TextStatement(0, XI2 + 20, YI1, "に等しい。");
-  GGX = XI1 + 88; GGY = YI1 + 80; SIZE = 30;
-  AA1 = -1; AA2 = 5; BB1 = -1; BB2 = 11;
-  CCC2 = 0; NASI = 1;
-  DrawCoordinatePlane();
+  SummaryPlane(XI1 + 88, YI1 + 80, 30, -1, 5, -1, 11, 1);
   IROIRO = 3; AA = 2; BB = 1; CCC3 = 3; AAA_s = "";
   PlotFunctionGraph();
   // the points x = 0 to 4 of y=2x+1
@@ -261,14 +254,10 @@ void Orvanti::SummaryRateScene() {
   XI1 = 595; YI1 = 30;
   SummaryHeadingCell("y=ax^2 での 変化の割合");
   TextStatement(0, XI1, YI1 + 60, "");
-  XK1 = XI2; YK1 = YI1;
-  FillInBox(XK1, YK1, 105, "①");
+  OpenFillInBox(XK1, YK1, 0, 105, "①");
   XI2 = X; YI1 = Y;
   TextStatement(0, XI2 + 20, YI1, "ではない。");
-  GGX = XI1 + 44; GGY = YI1 + 80; SIZE = 30;
-  AA1 = -4; AA2 = 4; BB1 = -1; BB2 = 12;
-  CCC2 = 0; NASI = 1;
-  DrawCoordinatePlane();
+  SummaryPlane(XI1 + 44, YI1 + 80, 30, -4, 4, -1, 12, 1);
   PlotParabola(1, 3, "");
   // the points x = -3 to 3 of y=x^2
   II = 1;

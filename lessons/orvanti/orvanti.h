@@ -47,6 +47,12 @@ class Orvanti : public Figures {
   // A fill-in box 50 high at (x, y): text 5, border 3, fill 13; drawn first
   // with its circled number, later at the same corner with the answer.
   void FillInBox(float x, float y, float width, const std::string& text);
+  // The empty box dx right of the cursor (XI2, YI1), its corner kept in
+  // (xs, ys) for the answer.
+  void OpenFillInBox(float& xs, float& ys, float dx, float width, const std::string& number);
+  // A plane with its axes only (CCC2 0) at (ggx, ggy).
+  void SummaryPlane(float ggx, float ggy, float size, float aa1, float aa2, float bb1,
+                    float bb2, float nasi);
   // Entries 1 to n of X(), Y() from plane values to window units on the
   // plane drawn last.
   void MapPointList(float n);
