@@ -322,6 +322,34 @@ void CairoScreen::Disc(double x, double y, double rad, int colour) {
   }
 }
 
+// The pixels Cairo fills for the rectangle (x, y, w, h) without
+// anti-aliasing, written directly: Cairo takes the near corner and the size
+// to 24.8 fixed point (the far corner is their sum) and fills each pixel
+// whose centre lies inside, the left and top edges included. Its general
+// filling path is several times slower on the large clearing boxes.
+void CairoScreen::FillBoxPixels(double x, double y, double w, double h, int colour) {
+  auto fixed = [](double v) { return std::nearbyint(v * 256.0); };
+  const double fx0 = fixed(x * scale_), fy0 = fixed(y * scale_);
+  const double fx1 = fx0 + fixed(w * scale_), fy1 = fy0 + fixed(h * scale_);
+  auto firstPixel = [](double f, int limit) {
+    return static_cast<int>(std::clamp(std::ceil((f - 128) / 256), 0.0, static_cast<double>(limit)));
+  };
+  const int x0 = firstPixel(fx0, width_), x1 = firstPixel(fx1, width_);
+  const int y0 = firstPixel(fy0, height_), y1 = firstPixel(fy1, height_);
+  if (x1 <= x0 || y1 <= y0) return;
+  if (!rawWrites_) {
+    cairo_surface_flush(surface_);
+    rawWrites_ = true;
+  }
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const int stride = cairo_image_surface_get_stride(surface_);
+  const uint32_t pixel = 0xff000000u | PaletteRgb(colour);
+  for (int row = y0; row < y1; ++row) {
+    uint32_t* p = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(row) * stride);
+    std::fill(p + x0, p + x1, pixel);
+  }
+}
+
 // Window position (x, y) names the pixel whose top-left corner it is;
 // strokes run through pixel centres.
 void CairoScreen::Line(float x1, float y1, float x2, float y2, int colour) {
@@ -346,9 +374,14 @@ void CairoScreen::Box(float x1, float y1, float x2, float y2, int border, int fi
   const double r = Clamp(std::max(x1, x2)), b = Clamp(std::max(y1, y2));
   const double pen = PenWidth();
   cairo_new_path(cr_);
-  cairo_rectangle(cr_, l, t, r - l + 1, b - t + 1);
-  SetColour(fill);
-  cairo_fill(cr_);
+  if (stamping_) {
+    FillBoxPixels(l, t, r - l + 1, b - t + 1, fill);
+    Sync();
+  } else {
+    cairo_rectangle(cr_, l, t, r - l + 1, b - t + 1);
+    SetColour(fill);
+    cairo_fill(cr_);
+  }
   cairo_save(cr_);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
   cairo_rectangle(cr_, l + 0.5, t + 0.5, r - l, b - t);

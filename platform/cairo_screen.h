@@ -45,8 +45,9 @@ class CairoScreen : public Screen {
   void Text(float x, float y, float m1, float m2, int colour, const std::string& text) override;
   void Clear() override;
 
-  // Small discs from stamps (the default), or each filled by Cairo on the
-  // canvas (the tests compare the two).
+  // Small discs from stamps and box interiors written directly (the
+  // default), or each filled by Cairo on the canvas (the tests compare the
+  // two).
   void SetStamping(bool on) { stamping_ = on; }
 
   double scale() const { return scale_; }
@@ -78,6 +79,8 @@ class CairoScreen : public Screen {
   void Disc(double x, double y, double rad, int colour);
   // The same disc filled by Cairo on the canvas; centre and radius in pixels.
   void FillDisc(double px, double py, double prad, int colour);
+  // The interior of a box, in window units, written into the pixels.
+  void FillBoxPixels(double x, double y, double w, double h, int colour);
 
   // A stamp: the pixel runs of one disc, row by row, relative to the whole
   // pixel of its centre.

@@ -47,16 +47,24 @@ void CheckFpFaults();
 [[noreturn]] void RaiseFault(int code);
 
 // Keeps library code (drawing, font, conversions) from leaving floating-point
-// flags behind that would look like lesson faults.
+// flags behind that would look like lesson faults: the fault flags raised
+// inside the block are cleared at its end, those pending before it stay.
+// Only the flags are read and cleared: saving and restoring the whole
+// floating-point environment on every runtime operation cost more than the
+// drawing itself.
 class FpQuiet {
  public:
-  FpQuiet() { std::feholdexcept(&env_); }
-  ~FpQuiet() { std::fesetenv(&env_); }
+  static constexpr int kFaultFlags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+  FpQuiet() : held_(std::fetestexcept(kFaultFlags)) {}
+  ~FpQuiet() {
+    const int raised = std::fetestexcept(kFaultFlags) & ~held_;
+    if (raised != 0) std::feclearexcept(raised);
+  }
   FpQuiet(const FpQuiet&) = delete;
   FpQuiet& operator=(const FpQuiet&) = delete;
 
  private:
-  std::fenv_t env_;
+  int held_;
 };
 
 }  // namespace lesson

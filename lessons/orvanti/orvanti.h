@@ -90,6 +90,44 @@ class Orvanti : public Figures {
   void RangeAnswersScene();
 
   // ---- scenes and helpers of topics 4 to 6 ----
+  // topic 4: y=ax+b and y=ax^2 side by side
+  void SummaryShapeScene();
+  void SummaryIncDecScene();
+  void SummaryRateScene();
+  // The heading cell of a summary panel (490 x 50, text 0, border 3, fill
+  // 13) at (XI1, YI1); the cursor moves behind it.
+  void SummaryHeadingCell(const std::string& text);
+  // A fill-in box 50 high at (x, y): text 5, border 3, fill 13; drawn first
+  // with its circled number, later at the same corner with the answer.
+  void FillInBox(float x, float y, float width, const std::string& text);
+  // The empty box dx right of the cursor (XI2, YI1), its corner kept in
+  // (xs, ys) for the answer.
+  void OpenFillInBox(float& xs, float& ys, float dx, float width, const std::string& number);
+  // A plane with its axes only (CCC2 0) at (ggx, ggy).
+  void SummaryPlane(float ggx, float ggy, float size, float aa1, float aa2, float bb1,
+                    float bb2, float nasi);
+  // Entries 1 to n of X(), Y() from plane values to window units on the
+  // plane drawn last.
+  void MapPointList(float n);
+  // Slope triangles between the consecutive points 1 to n of X(), Y().
+  void DrawSlopeTriangles(float n);
+  // topic 5: average speed
+  void AvgSpeedDefinitionScene();
+  void AvgSpeedCoasterScene();
+  void AvgSpeedQuestion7Scene();
+  void AvgSpeedQuestion8Scene();
+  // topic 6: textbook page 113
+  void BasicsProblems12Scene();
+  void BasicsProblem3Scene();
+  void BasicsProblem4Scene();
+  void BasicsProblem5Scene();
+  void BasicsProblem6Scene();
+  // The title cell of the page-113 answers at (XI1, YI1) = (72, 30); the
+  // cursor moves behind it.
+  void BasicsTitleCell();
+  // The problem-number cell (44 x 44, text 13, border 4, fill 3) at (x, y);
+  // the cursor moves behind it.
+  void BasicsNumberCell(float x, float y, const std::string& number);
 };
 
 std::unique_ptr<Shell> MakeOrvanti(Runtime& rt);

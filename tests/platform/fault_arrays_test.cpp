@@ -109,6 +109,14 @@ TEST(FpFaults, QuietBlockLeavesNoFlagsBehind) {
   sink = 1.0f / zero;
   { FpQuiet quiet; }
   EXPECT_EQ(FaultCode([] { CheckFpFaults(); }), kFaultDivByZero);
+  // A pending flag stays while another raised inside the block goes.
+  sink = 1.0f / zero;
+  {
+    FpQuiet quiet;
+    sink = zero / zero;
+  }
+  EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID), FE_DIVBYZERO);
+  std::feclearexcept(FE_ALL_EXCEPT);
   (void)sink;
 }
 

@@ -216,13 +216,23 @@ void BusyScene(CairoScreen& s) {
     s.Circle(680 + x * 61.3f, 380 + 1.5f * x * x * 7.1f, 1, 15, 0, 0, true, 15);
   }
   s.Polyline({{30, 700}, {300, 740}, {600, 690}}, 7, true, 9);
+  // Boxes at fractional places and sizes, one reaching past the canvas, one
+  // clearing a large area over everything else.
+  for (int i = 0; i < 400; ++i) {
+    s.SetPenWidth(1 + i % 6);
+    const float x = next() * 1300 - 10, y = next() * 700 - 10;
+    const float w = i % 3 == 0 ? std::floor(next() * 80) : next() * 80;
+    s.Box(x, y, x + w, y + next() * 60, i % 16, (i * 5) % 16);
+  }
+  s.Box(-20.5f, 500.25f, 1800, 2000, 2, 13);
+  s.Box(0, 0, 700, 300.5f, 15, 15);
 }
 
-// Discs copied from stamps have exactly the pixels of discs filled by Cairo
-// on the canvas one by one: the busy scene comes out the same both ways, at
-// both pixel scales.
+// Discs copied from stamps and box interiors written directly have exactly
+// the pixels of those filled by Cairo on the canvas one by one: the busy
+// scene comes out the same both ways, at each pixel scale.
 TEST(Raster, StampedDiscsLookExactlyLikeFilledOnes) {
-  for (double scale : {1.0, 1.41}) {
+  for (double scale : {1.0, 1.41, 2.82, 1.5}) {
     CairoScreen stamped(scale), filled(scale);
     filled.SetStamping(false);
     BusyScene(stamped);
