@@ -34,8 +34,20 @@ struct TopicScript {
 // The tour, topic by topic; the main menu's "7" ends it.
 std::vector<TopicScript> OrvantiTourScripts() {
   return {
-      // ---- topics 1 to 3: keys to be added with those topics ----
-      {"topics 1-3", ""},
+      // topic 1: the five scenes of increase and decrease
+      {"topic 1", "1\\r1\\r" + AnyKeys(4) + "2\\r" + AnyKeys(4) + "3\\r" + AnyKeys(8) + "4\\r" +
+                      AnyKeys(8) + "5\\r"},
+      // topic 2: the tables (22, 22), y=x^2 from 1 to 3 (9), question 1 (5),
+      // the two rate drills (one problem each, ended by "1", and their worked
+      // examples), question 2 (none), the line through two points (16) and
+      // the line from its rate (5)
+      {"topic 2", "2\\r1\\r" + AnyKeys(22) + "2\\r" + AnyKeys(22) + "3\\r" + AnyKeys(9) + "4\\r" +
+                      AnyKeys(5) + "5\\r" + AnyKeys(1) + "1\\r" + AnyKeys(4) + "1\\r" + AnyKeys(4) +
+                      "6\\r7\\r" + AnyKeys(16) + "8\\r" + AnyKeys(5) + "9\\r"},
+      // topic 3: the first range drills (one problem each, ended by "1"), the
+      // range on the parabola (18), the second drills, the answers (5)
+      {"topic 3", "3\\r1\\r" + AnyKeys(1) + "1\\r" + AnyKeys(1) + "1\\r2\\r" + AnyKeys(18) + "3\\r" +
+                      AnyKeys(1) + "1\\r" + AnyKeys(1) + "1\\r" + AnyKeys(1) + "4\\r" + AnyKeys(5) + "5\\r"},
       // topic 4: shape (4 key waits), increase and decrease (8), rate (3)
       {"topic 4", "4\\r1\\r" + AnyKeys(4) + "2\\r" + AnyKeys(8) + "3\\r" + AnyKeys(3) + "4\\r"},
       // topic 5: definition (8), roller coaster (24), question 7 (6),
