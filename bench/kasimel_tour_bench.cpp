@@ -7,15 +7,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/tour_runtime.h"
 #include "platform/cairo_screen.h"
-#include "platform/fault.h"
 #include "programs/catalog.h"
 
 namespace lesson {
@@ -110,18 +109,19 @@ struct StepTime {
 
 // A runtime that takes the tour: topics 1 to 7 of the main menu, in each
 // every item of its sub-menu in order, then the last item, then the end.
-class TourRuntime : public Runtime {
+class TourRuntime : public TimedTourRuntime {
  public:
-  explicit TourRuntime(PromptWatcher& screen) : screen_(screen) { Mark(); }
+  explicit TourRuntime(PromptWatcher& screen)
+      : TimedTourRuntime(screen, StepClock::kWall), screen_(screen) {}
 
-  Screen& screen() override { return screen_; }
+  static constexpr int kKeyLimit = 20000;
+  bool gaveUp() const { return keys_ > kKeyLimit; }
+  const StepTime& slowest() const { return slowest_; }
+  double topicSlowest(int topic) const { return topicSlowest_[topic - 1]; }
+  int keys() const { return keys_; }
 
-  std::string PollKey() override {
-    Present();
-    if (lastPollGaveKey_) {
-      lastPollGaveKey_ = false;
-      return "";
-    }
+ protected:
+  std::string NextKey() override {
     // a prompt the tour cannot answer would poll for ever: give up
     if (keys_ > kKeyLimit) throw WindowClosed{};
     if (queue_.empty()) Decide();
@@ -131,23 +131,17 @@ class TourRuntime : public Runtime {
       queue_.pop_front();
     }
     ++keys_;
-    lastPollGaveKey_ = true;
     return key;
   }
-  void Wait(int ticks) override {
-    Present();
-    ticks_ += ticks;
+  void OnStep(double ms) override {
+    if (topic_ >= 1 && topic_ <= 7)
+      topicSlowest_[topic_ - 1] = std::max(topicSlowest_[topic_ - 1], ms);
+    if (ms > slowest_.ms) {
+      slowest_.ms = ms;
+      slowest_.where = "topic " + std::to_string(topic_) + " item " + std::to_string(item_) +
+                       " after key " + std::to_string(keys_);
+    }
   }
-  void WaitForClose() override { throw WindowClosed{}; }
-  std::string ClockRead() override { return "00:00:00"; }
-  void EndProgram() override { throw ProgramEnded{}; }
-
-  static constexpr int kKeyLimit = 20000;
-  bool gaveUp() const { return keys_ > kKeyLimit; }
-  const StepTime& slowest() const { return slowest_; }
-  int steps() const { return steps_; }
-  double topicSlowest(int topic) const { return topicSlowest_[topic - 1]; }
-  int keys() const { return keys_; }
 
  private:
   void Decide() {
@@ -172,27 +166,12 @@ class TourRuntime : public Runtime {
         break;  // any key
     }
   }
-  void Mark() { last_ = std::chrono::steady_clock::now(); }
-  void Present() {
-    const auto now = std::chrono::steady_clock::now();
-    const double ms = std::chrono::duration<double, std::milli>(now - last_).count();
-    ++steps_;
-    if (topic_ >= 1 && topic_ <= 7) topicSlowest_[topic_ - 1] = std::max(topicSlowest_[topic_ - 1], ms);
-    if (ms > slowest_.ms) {
-      slowest_.ms = ms;
-      slowest_.where = "topic " + std::to_string(topic_) + " item " + std::to_string(item_) +
-                       " after key " + std::to_string(keys_);
-    }
-    last_ = now;
-  }
 
   PromptWatcher& screen_;
   std::deque<std::string> queue_;
-  bool lastPollGaveKey_ = false;
-  int topic_ = 0, item_ = 0, keys_ = 0, steps_ = 0, ticks_ = 0;
+  int topic_ = 0, item_ = 0, keys_ = 0;
   StepTime slowest_;
   double topicSlowest_[7] = {};
-  std::chrono::steady_clock::time_point last_;
 };
 
 // Arg 0: no raster (the engine alone); 1: the raster at 1 pixel a unit;

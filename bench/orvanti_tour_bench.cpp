@@ -11,14 +11,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/tour_runtime.h"
 #include "platform/cairo_screen.h"
-#include "platform/fault.h"
-#include "platform/scripted_runtime.h"
 #include "programs/catalog.h"
 
 namespace lesson {
@@ -59,106 +57,17 @@ std::vector<TopicScript> OrvantiTourScripts() {
   };
 }
 
-// A screen that draws nothing: the engine alone.
-class NullScreen : public Screen {
- public:
-  void Line(float, float, float, float, int) override {}
-  void Box(float, float, float, float, int, int) override {}
-  void Circle(float, float, float, int, float, float, bool, int) override {}
-  void Polyline(const std::vector<Point>&, int, bool, int) override {}
-  void Text(float, float, float, float, int, const std::string&) override {}
-  void Clear() override {}
-};
-
-struct StepTime {
-  double ms = 0;
-  std::string where;
-};
-
-// Gives the tour's keys one at a time (a poll right after a key gives "", as
-// a person types) and times the work between two presents.
-class TourRuntime : public Runtime {
- public:
-  TourRuntime(Screen& screen, const std::vector<TopicScript>& scripts) : screen_(screen) {
-    for (size_t t = 0; t < scripts.size(); t++) {
-      for (const std::string& k : ScriptedRuntime::ParseKeys(scripts[t].keys)) {
-        keys_.push_back(k);
-        topicOfKey_.push_back(t);
-      }
-    }
-    keys_.push_back("7");
-    keys_.push_back("\r");
-    topicOfKey_.resize(keys_.size(), scripts.size());
-    slowestPerTopic_.assign(scripts.size() + 1, 0);
-    last_ = ThreadMs();
-  }
-
-  Screen& screen() override { return screen_; }
-  std::string PollKey() override {
-    Present();
-    if (lastPollGaveKey_) {
-      lastPollGaveKey_ = false;
-      return "";
-    }
-    if (next_ >= keys_.size()) throw WindowClosed{};
-    lastPollGaveKey_ = true;
-    return keys_[next_++];
-  }
-  void Wait(int) override { Present(); }
-  void WaitForClose() override { throw WindowClosed{}; }
-  std::string ClockRead() override { return "00:00:00"; }
-  void EndProgram() override {
-    ended_ = true;
-    throw ProgramEnded{};
-  }
-
-  bool completed() const { return ended_ && next_ == keys_.size(); }
-  int steps() const { return steps_; }
-  const StepTime& slowest() const { return slowest_; }
-  double slowestOfTopic(size_t t) const { return slowestPerTopic_[t]; }
-  double startUpMs() const { return startUpMs_; }
-
- private:
-  static double ThreadMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-  }
-  // The step that ends here belongs to the topic of the last key taken.
-  void Present() {
-    const double now = ThreadMs();
-    const double ms = now - last_;
-    last_ = now;
-    ++steps_;
-    if (next_ == 0) {
-      startUpMs_ += ms;
-      return;
-    }
-    const size_t topic = topicOfKey_[next_ - 1];
-    slowestPerTopic_[topic] = std::max(slowestPerTopic_[topic], ms);
-    if (ms > slowest_.ms) {
-      slowest_.ms = ms;
-      slowest_.where = "after key " + std::to_string(next_);
-    }
-  }
-
-  Screen& screen_;
-  std::vector<std::string> keys_;
-  std::vector<size_t> topicOfKey_;
-  std::vector<double> slowestPerTopic_;
-  size_t next_ = 0;
-  bool lastPollGaveKey_ = false;
-  bool ended_ = false;
-  int steps_ = 0;
-  StepTime slowest_;
-  double last_ = 0, startUpMs_ = 0;
-};
-
 // Arg: pixels a unit times 100; 0 runs without a raster.
 void BM_OrvantiTour(benchmark::State& state) {
   const std::vector<TopicScript> scripts = OrvantiTourScripts();
+  // the steps of a topic are those after its keys; the main menu's "7" ends
+  // the tour, a topic of its own
+  TourKeys keys;
+  for (size_t t = 0; t < scripts.size(); t++) keys.AddScript(scripts[t].keys, static_cast<int>(t));
+  keys.AddKey("7", static_cast<int>(scripts.size()));
+  keys.AddKey("\r", static_cast<int>(scripts.size()));
   const double scale = static_cast<double>(state.range(0)) / 100;
-  StepTime slowest;
+  SlowestStep slowest;
   std::vector<double> perTopic(scripts.size() + 1, 0);
   int steps = 0;
   double startUp = 0;
@@ -168,7 +77,7 @@ void BM_OrvantiTour(benchmark::State& state) {
       screen = std::make_unique<CairoScreen>(scale);
     else
       screen = std::make_unique<NullScreen>();
-    TourRuntime rt(*screen, scripts);
+    ScriptedTourRuntime rt(*screen, keys, StepClock::kThreadCpu);
     auto program = MakeProgram("orvanti", rt);
     const int code = program->Run();
     if (code != 0 || program->lastFault()) {
@@ -181,7 +90,7 @@ void BM_OrvantiTour(benchmark::State& state) {
     }
     if (rt.slowest().ms > slowest.ms) slowest = rt.slowest();
     for (size_t t = 0; t <= scripts.size(); t++)
-      perTopic[t] = std::max(perTopic[t], rt.slowestOfTopic(t));
+      perTopic[t] = std::max(perTopic[t], rt.slowestOfTopic(static_cast<int>(t)));
     steps = rt.steps();
     startUp = std::max(startUp, rt.startUpMs());
   }
@@ -191,7 +100,7 @@ void BM_OrvantiTour(benchmark::State& state) {
   for (size_t t = 0; t < scripts.size(); t++)
     if (!scripts[t].keys.empty())
       state.counters["slowest_ms " + scripts[t].name] = perTopic[t];
-  state.SetLabel("slowest: " + slowest.where);
+  state.SetLabel("slowest: after key " + std::to_string(slowest.key));
 }
 BENCHMARK(BM_OrvantiTour)
     ->Arg(0)

@@ -8,14 +8,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/tour_runtime.h"
 #include "platform/cairo_screen.h"
-#include "platform/fault.h"
-#include "platform/scripted_runtime.h"
 #include "programs/catalog.h"
 
 namespace lesson {
@@ -46,135 +44,46 @@ const TopicTour kTopicTours[] = {
     {6, R"(6\r1\r 2\r               3\r\r\r\r\r\r\r\r\r\r1           4\r)"},
 };
 
-// Draws nothing: the engine alone.
-class NullScreen : public Screen {
- public:
-  void Line(float, float, float, float, int) override {}
-  void Box(float, float, float, float, int, int) override {}
-  void Circle(float, float, float, int, float, float, bool, int) override {}
-  void Polyline(const std::vector<Point>&, int, bool, int) override {}
-  void Text(float, float, float, float, int, const std::string&) override {}
-  void Clear() override {}
-};
-
-struct Slowest {
-  double ms = 0;
-  int topic = 0;
-  size_t key = 0;
-};
-
-// Hands out the tour's keys one at a time, as the scripted runtime does (a
-// poll right after a key gives none), and times the work between presents;
-// the slowest step is noted with the topic and the number of keys taken.
-class TourRuntime : public Runtime {
- public:
-  TourRuntime(Screen& screen, std::vector<std::string> keys, std::vector<int> topicOfKey)
-      : screen_(screen), keys_(std::move(keys)), topicOfKey_(std::move(topicOfKey)) {
-    last_ = std::chrono::steady_clock::now();
-  }
-
-  Screen& screen() override { return screen_; }
-  std::string PollKey() override {
-    Present();
-    if (lastPollGaveKey_) {
-      lastPollGaveKey_ = false;
-      return "";
-    }
-    if (next_ >= keys_.size()) throw WindowClosed{};
-    lastPollGaveKey_ = true;
-    return keys_[next_++];
-  }
-  void Wait(int) override { Present(); }
-  void WaitForClose() override { throw WindowClosed{}; }
-  std::string ClockRead() override { return "00:00:00"; }
-  void EndProgram() override {
-    ended_ = true;
-    throw ProgramEnded{};
-  }
-
-  bool ended() const { return ended_; }
-  const Slowest& slowest() const { return slowest_; }
-  size_t keysLeft() const { return keys_.size() - next_; }
-  int steps() const { return steps_; }
-  double startupMs() const { return startupMs_; }
-
- private:
-  void Present() {
-    const auto now = std::chrono::steady_clock::now();
-    const double ms = std::chrono::duration<double, std::milli>(now - last_).count();
-    ++steps_;
-    // Start-up, up to the main menu's first poll, is not a lesson step: it
-    // also loads the fonts of a fresh raster. It is reported apart.
-    if (next_ == 0) {
-      startupMs_ += ms;
-    } else if (ms > slowest_.ms) {
-      slowest_.ms = ms;
-      slowest_.key = next_;
-      slowest_.topic = topicOfKey_[next_ - 1];
-    }
-    last_ = now;
-  }
-
-  Screen& screen_;
-  std::vector<std::string> keys_;
-  std::vector<int> topicOfKey_;
-  size_t next_ = 0;
-  bool lastPollGaveKey_ = false;
-  bool ended_ = false;
-  int steps_ = 0;
-  double startupMs_ = 0;
-  Slowest slowest_;
-  std::chrono::steady_clock::time_point last_;
-};
-
 // Arg 0: no raster; 141: the raster at 1.41 pixels a unit; 282: at 2.82.
 void BM_VelmoraTour(benchmark::State& state) {
   const int mode = static_cast<int>(state.range(0));
-  std::vector<std::string> keys;
-  std::vector<int> topicOfKey;
-  for (const TopicTour& t : kTopicTours) {
-    for (const std::string& k : ScriptedRuntime::ParseKeys(t.keys)) {
-      keys.push_back(k);
-      topicOfKey.push_back(t.topic);
-    }
-  }
-  keys.push_back("8");
-  keys.push_back("\r");
-  topicOfKey.push_back(0);
-  topicOfKey.push_back(0);
+  TourKeys keys;
+  for (const TopicTour& t : kTopicTours) keys.AddScript(t.keys, t.topic);
+  keys.AddKey("8", 0);
+  keys.AddKey("\r", 0);
 
   // each pass's slowest step: the worst is reported, and the median, which
   // a busy machine's preemptions do not move
-  std::vector<Slowest> slowest;
+  std::vector<SlowestStep> slowest;
   int steps = 0;
   double startup = 0;
   for (auto _ : state) {
     std::unique_ptr<Screen> screen;
     if (mode == 0) screen = std::make_unique<NullScreen>();
     else screen = std::make_unique<CairoScreen>(mode / 100.0);
-    TourRuntime rt(*screen, keys, topicOfKey);
+    ScriptedTourRuntime rt(*screen, keys, StepClock::kWall);
     auto program = MakeProgram("velmora", rt);
     const int code = program->Run();
     if (code != 0 || program->lastFault()) {
       state.SkipWithError("the tour ended on the error screen");
       return;
     }
-    if (rt.keysLeft() != 0 || !rt.ended()) {
+    if (!rt.completed()) {
       state.SkipWithError("the tour did not end on the main menu's last item with its last key");
       return;
     }
     slowest.push_back(rt.slowest());
-    startup = std::max(startup, rt.startupMs());
+    startup = std::max(startup, rt.startUpMs());
     steps = rt.steps();
   }
   std::sort(slowest.begin(), slowest.end(),
-            [](const Slowest& a, const Slowest& b) { return a.ms < b.ms; });
-  const Slowest& worst = slowest.back();
+            [](const SlowestStep& a, const SlowestStep& b) { return a.ms < b.ms; });
+  const SlowestStep& worst = slowest.back();
   state.counters["slowest_step_ms"] = worst.ms;
   state.counters["slowest_step_median_ms"] = slowest[slowest.size() / 2].ms;
   state.counters["startup_ms"] = startup;
   state.counters["steps"] = steps;
-  state.counters["keys"] = static_cast<double>(keys.size());
+  state.counters["keys"] = static_cast<double>(keys.keys.size());
   state.SetLabel("slowest: topic " + std::to_string(worst.topic) + " after key " +
                  std::to_string(worst.key));
 }

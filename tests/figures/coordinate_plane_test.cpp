@@ -4,14 +4,12 @@
 #include <vector>
 
 #include "tests/figures/figure_probe.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
 
-struct TextAt {
-  std::string text;
-  float x, y;
-};
+using TextAt = PlacedText;
 
 std::vector<TextAt> TextsOf(const FigureBench& b) {
   std::vector<TextAt> out;
@@ -20,14 +18,7 @@ std::vector<TextAt> TextsOf(const FigureBench& b) {
 }
 
 void ExpectTexts(const FigureBench& b, const std::vector<TextAt>& want) {
-  const std::vector<TextAt> got = TextsOf(b);
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(want[i].text);
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_FLOAT_EQ(got[i].x, want[i].x);
-    EXPECT_FLOAT_EQ(got[i].y, want[i].y);
-  }
+  ExpectPlacedTexts(TextsOf(b), want);
 }
 
 // Without a grid: the default corner, the plane state, the axes and the

@@ -14,97 +14,10 @@
 #include "platform/recording_screen.h"
 #include "platform/scripted_runtime.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
-
-std::string AnyKeys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
-bool IsKeyWaitBox(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.y2 == 693 &&
-         op.fill == 4;
-}
-
-bool IsPromptLineWipe(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 && op.y2 == 720 &&
-         op.fill == 15;
-}
-
-// The ops of each sub-menu choice: from the wipe of the prompt line that
-// follows a choice up to the next such wipe.
-std::vector<std::vector<RecordedOp>> ChoiceSegments(const ScriptedRun& run) {
-  std::vector<std::vector<RecordedOp>> out;
-  for (const RecordedOp& op : run.ops) {
-    if (IsPromptLineWipe(op)) {
-      out.emplace_back();
-      continue;
-    }
-    if (!out.empty()) out.back().push_back(op);
-  }
-  return out;
-}
-
-int KeyWaits(const std::vector<RecordedOp>& ops) {
-  int n = 0;
-  for (const RecordedOp& op : ops) n += IsKeyWaitBox(op);
-  return n;
-}
-
-// The glyphs of one colour drawn on the line whose top is y (italic letters
-// stand 22 higher, points 14 lower), concatenated, within x from..to.
-std::string LineText(const std::vector<RecordedOp>& ops, float y, int colour, float xFrom = -1e9f,
-                     float xTo = 1e9f) {
-  std::string s;
-  for (const RecordedOp& op : ops)
-    if (op.op == "text" && op.colour == colour && op.y >= y - 22 && op.y <= y + 14 &&
-        op.x >= xFrom && op.x < xTo)
-      s += op.text;
-  return s;
-}
-
-const RecordedOp* FindBox(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                          float y2, int border, int fill) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2) && op.border == border && op.fill == fill)
-      return &op;
-  return nullptr;
-}
-
-const RecordedOp* FindText(const std::vector<RecordedOp>& ops, const std::string& text, float x,
-                           float y, int colour) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "text" && op.text == text && Near(op.x, x, 0.1f) && Near(op.y, y, 0.1f) &&
-        op.colour == colour)
-      return &op;
-  return nullptr;
-}
-
-const RecordedOp* FindLine(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                           float y2) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "line" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2))
-      return &op;
-  return nullptr;
-}
-
-std::vector<RecordedOp> Circles(const std::vector<RecordedOp>& ops, float r) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == "circle" && op.r == r) out.push_back(op);
-  return out;
-}
-
-void ExpectCleanEnd(const ScriptedRun& run) {
-  EXPECT_FALSE(run.faulted) << "fault step " << run.faultStep << " code " << run.faultCode;
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.keysLeft, 0u);
-  ASSERT_FALSE(run.ops.empty());
-  EXPECT_EQ(run.ops.back().op, "end") << "the tour ends on the main menu's last item";
-}
 
 // ---------------------------------------------------------------- topic 1
 

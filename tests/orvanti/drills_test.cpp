@@ -187,11 +187,11 @@ std::vector<std::vector<RecordedOp>> Passes(const std::vector<RecordedOp>& ops, 
 
 RangeLine ReadRangePass(const std::vector<RecordedOp>& pass, float q, float a) {
   RangeLine r;
-  r.question = LineText(pass, q, 0);
+  r.question = SignedLineText(pass, q, 0);
   const float split = YSignX(pass, a);
-  r.interval = LineText(pass, a, 3);
-  r.least = LineText(pass, a, 5, -1e9f, split);
-  r.greatest = LineText(pass, a, 5, split);
+  r.interval = SignedLineText(pass, a, 3);
+  r.least = SignedLineText(pass, a, 5, -1e9f, split);
+  r.greatest = SignedLineText(pass, a, 5, split);
   return r;
 }
 
@@ -266,29 +266,29 @@ TEST_F(AllDrills, RateAnswersAsDrawn) {
     const std::regex interval("xが(-?\\d+)から(-?\\d+)まで増加");
     for (const auto& pass : first) {
       const Interval iv = ReplayInterval(replay);
-      EXPECT_EQ(LineText(pass, 30, 0), "①y=x2について、変化の割合を求めなさい。");
+      EXPECT_EQ(SignedLineText(pass, 30, 0), "①y=x2について、変化の割合を求めなさい。");
       std::smatch m;
-      const std::string text = LineText(pass, 110, 3);
+      const std::string text = SignedLineText(pass, 110, 3);
       ASSERT_TRUE(std::regex_match(text, m, interval)) << text;
       const float p = std::stof(m[1]), q = std::stof(m[2]);
       EXPECT_EQ(p, iv.p);
       EXPECT_EQ(q, iv.q);
-      EXPECT_EQ(LineText(pass, 110, 5, 0, 780), Whole((q * q - p * p) / (q - p)));
+      EXPECT_EQ(SignedLineText(pass, 110, 5, 0, 780), Whole((q * q - p * p) / (q - p)));
     }
     const std::regex question("②y=(-?\\d*)x2について、変化の割合を求めなさい。");
     for (const auto& pass : second) {
       const float a0 = ReplaySigned(replay, 4);
       const Interval iv = ReplayInterval(replay);
       std::smatch m;
-      const std::string q1 = LineText(pass, 310, 0);
+      const std::string q1 = SignedLineText(pass, 310, 0);
       ASSERT_TRUE(std::regex_match(q1, m, question)) << q1;
       EXPECT_EQ(m[1].str(), CoefficientShown(a0));
-      const std::string text = LineText(pass, 390, 3);
+      const std::string text = SignedLineText(pass, 390, 3);
       ASSERT_TRUE(std::regex_match(text, m, interval)) << text;
       const float p = std::stof(m[1]), q = std::stof(m[2]);
       EXPECT_EQ(p, iv.p);
       EXPECT_EQ(q, iv.q);
-      EXPECT_EQ(LineText(pass, 390, 5, 0, 780), Whole((a0 * q * q - a0 * p * p) / (q - p)));
+      EXPECT_EQ(SignedLineText(pass, 390, 5, 0, 780), Whole((a0 * q * q - a0 * p * p) / (q - p)));
     }
   }
 }
@@ -344,7 +344,7 @@ TEST_F(AllDrills, RangeAnswersAsDrawn) {
       EXPECT_EQ(iv.q, want.q);
       // The first drill's last problem stays above.
     }
-    EXPECT_EQ(LineText(drill1, 400, 7), "なぜ？");
+    EXPECT_EQ(SignedLineText(drill1, 400, 7), "なぜ？");
 
     // Item 3: y=ax^2 with a from 1 to 4, then from -1 to -4.
     const auto& drill2 = d.scenes[3];
@@ -366,7 +366,7 @@ TEST_F(AllDrills, RangeAnswersAsDrawn) {
       EXPECT_EQ(iv.p, want.p);
       EXPECT_EQ(iv.q, want.q);
     }
-    EXPECT_EQ(LineText(drill2, 570, 0), "教科書P110問3,問4,問5　をしなさい。");
+    EXPECT_EQ(SignedLineText(drill2, 570, 0), "教科書P110問3,問4,問5　をしなさい。");
   }
 }
 

@@ -1,6 +1,7 @@
 // What orvanti's lesson tests share: a probe that opens the scenes and
-// helpers, and queries on the recorded ops (key waits, the text of a line
-// with its minus and plus signs, boxes, lines and texts at a place).
+// helpers, and orvanti's own queries on the recorded ops (next-step prompts,
+// the text of a line with its minus and plus signs, the stages between key
+// waits) beside the common ones of tests/support/log_queries.h.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "platform/recording_screen.h"
 #include "platform/scripted_runtime.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace orvanti_test {
@@ -59,43 +61,9 @@ struct ProbeRig {
   }
 };
 
-inline std::string AnyKeys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-inline bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
-inline bool IsKeyWaitBox(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.y2 == 693 &&
-         op.fill == 4;
-}
-
 inline bool IsNextStepBox(const RecordedOp& op) {
   return op.op == "box" && op.x1 == 96 && op.y1 == 639 && op.x2 == 400 && op.y2 == 675 &&
          op.fill == 12;
-}
-
-inline bool IsPromptLineWipe(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 && op.y2 == 720 &&
-         op.fill == 15;
-}
-
-// The ops of each sub-menu choice: from the wipe of the prompt line that
-// follows a choice up to the next such wipe.
-inline std::vector<std::vector<RecordedOp>> ChoiceSegments(const ScriptedRun& run) {
-  std::vector<std::vector<RecordedOp>> out;
-  for (const RecordedOp& op : run.ops) {
-    if (IsPromptLineWipe(op)) {
-      out.emplace_back();
-      continue;
-    }
-    if (!out.empty()) out.back().push_back(op);
-  }
-  return out;
-}
-
-inline int KeyWaits(const std::vector<RecordedOp>& ops) {
-  int n = 0;
-  for (const RecordedOp& op : ops) n += IsKeyWaitBox(op);
-  return n;
 }
 
 inline int NextStepPrompts(const std::vector<RecordedOp>& ops) {
@@ -108,8 +76,8 @@ inline int NextStepPrompts(const std::vector<RecordedOp>& ops) {
 // glyphs (italic letters stand up to 22 higher, points 14 lower), and the
 // signs the math text draws as strokes: a short horizontal stroke about 20
 // below the top is "-", crossed by a vertical one it is "+". Sorted by x.
-inline std::string LineText(const std::vector<RecordedOp>& ops, float y, int colour,
-                            float xFrom = -1e9f, float xTo = 1e9f) {
+inline std::string SignedLineText(const std::vector<RecordedOp>& ops, float y, int colour,
+                                  float xFrom = -1e9f, float xTo = 1e9f) {
   std::vector<std::pair<float, std::string>> parts;
   std::vector<RecordedOp> vertical;
   for (const RecordedOp& op : ops)
@@ -138,42 +106,6 @@ inline std::string LineText(const std::vector<RecordedOp>& ops, float y, int col
   return s;
 }
 
-inline const RecordedOp* FindBox(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                                 float y2, int border, int fill) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2) && op.border == border && op.fill == fill)
-      return &op;
-  return nullptr;
-}
-
-inline const RecordedOp* FindText(const std::vector<RecordedOp>& ops, const std::string& text,
-                                  float x, float y, int colour) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "text" && op.text == text && Near(op.x, x, 0.1f) && Near(op.y, y, 0.1f) &&
-        op.colour == colour)
-      return &op;
-  return nullptr;
-}
-
-inline const RecordedOp* FindLine(const std::vector<RecordedOp>& ops, float x1, float y1,
-                                  float x2, float y2) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "line" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2))
-      return &op;
-  return nullptr;
-}
-
-// Ops of one kind in order.
-inline std::vector<RecordedOp> OpsOfKind(const std::vector<RecordedOp>& ops,
-                                         const std::string& kind) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == kind) out.push_back(op);
-  return out;
-}
-
 // The ops between key waits: stage 0 is what is drawn before the first key
 // wait, stage n what follows the n-th.
 inline std::vector<std::vector<RecordedOp>> Stages(const std::vector<RecordedOp>& ops) {
@@ -186,14 +118,6 @@ inline std::vector<std::vector<RecordedOp>> Stages(const std::vector<RecordedOp>
     out.back().push_back(op);
   }
   return out;
-}
-
-inline void ExpectCleanEnd(const ScriptedRun& run) {
-  EXPECT_FALSE(run.faulted) << "fault step " << run.faultStep << " code " << run.faultCode;
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.keysLeft, 0u);
-  ASSERT_FALSE(run.ops.empty());
-  EXPECT_EQ(run.ops.back().op, "end") << "the tour ends on the main menu's last item";
 }
 
 // A clock whose seed (hours + minutes + seconds) is `seed`, 0 to 141.

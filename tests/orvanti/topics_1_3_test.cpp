@@ -94,7 +94,7 @@ TEST_F(IncDecTour, RunsEveryScene) {
 TEST_F(IncDecTour, BannerOnceAndOptionLine) {
   const auto entry = BeforeFirstChoice(*run_);
   EXPECT_NE(FindText(entry, "<", 44, 240, 3), nullptr);
-  EXPECT_EQ(LineText(entry, 305, 0, 76), "y=ax2でyの増減を調べよう。");
+  EXPECT_EQ(SignedLineText(entry, 305, 0, 76), "y=ax2でyの増減を調べよう。");
   int banners = 0;
   for (const RecordedOp& op : run_->ops)
     banners += op.op == "text" && op.text == "<" && op.x == 44 && op.y == 240;
@@ -106,9 +106,9 @@ TEST_F(IncDecTour, LinearRisingScene) {
   const auto& ops = Scene(1);
   EXPECT_NE(FindText(ops, "課", 30, 30, 0), nullptr);
   EXPECT_NE(FindText(ops, "増", 60, 80, 0), nullptr);
-  EXPECT_EQ(LineText(ops, 150, 5), "増加する");
-  EXPECT_EQ(LineText(ops, 220, 3), "右上がりは増加");
-  EXPECT_EQ(LineText(ops, 120, 0, 1032), "y=x+2");
+  EXPECT_EQ(SignedLineText(ops, 150, 5), "増加する");
+  EXPECT_EQ(SignedLineText(ops, 220, 3), "右上がりは増加");
+  EXPECT_EQ(SignedLineText(ops, 120, 0, 1032), "y=x+2");
   // The plane spans x 792 to 1032 and y 120 to 480.
   EXPECT_TRUE(HasAxis(ops, 912, 120, 912, 480));
   EXPECT_TRUE(HasAxis(ops, 792, 300, 1032, 300));
@@ -123,14 +123,14 @@ TEST_F(IncDecTour, LinearRisingScene) {
   ExpectArrow(stages.at(1), 822, 330, {1002, 330}, 7, 6);
   ExpectArrow(stages.at(2), 1002, 330, {1002, 150}, 7, 6);
   ExpectArrow(stages.at(4), 822, 300, {972, 150}, 5, 6);
-  EXPECT_EQ(LineText(stages.at(3), 150, 5), "増加する");
+  EXPECT_EQ(SignedLineText(stages.at(3), 150, 5), "増加する");
 }
 
 TEST_F(IncDecTour, LinearFallingScene) {
   const auto& ops = Scene(2);
-  EXPECT_EQ(LineText(ops, 30, 0, 0, 430), "課11次関数y=-x+2");
-  EXPECT_EQ(LineText(ops, 150, 5), "減少する");
-  EXPECT_EQ(LineText(ops, 220, 3), "右下がりは減少");
+  EXPECT_EQ(SignedLineText(ops, 30, 0, 0, 430), "課11次関数y=-x+2");
+  EXPECT_EQ(SignedLineText(ops, 150, 5), "減少する");
+  EXPECT_EQ(SignedLineText(ops, 220, 3), "右下がりは減少");
   const auto stages = Stages(ops);
   ExpectArrow(stages.at(1), 822, 150, {1002, 150}, 7, 6);
   ExpectArrow(stages.at(2), 1002, 150, {1002, 330}, 7, 6);
@@ -144,7 +144,7 @@ TEST_F(IncDecTour, ParabolaUpScene) {
   ExpectArrow(stages.at(2), 822, 210, {912, 480}, 5, 6);
   ExpectArrow(stages.at(3), 912, 480, {1002, 210}, 5, 6);
   EXPECT_NE(FindText(ops, "<", 60, 150, 0), nullptr);
-  EXPECT_EQ(LineText(ops, 120, 0, 1032), "y=x2");
+  EXPECT_EQ(SignedLineText(ops, 120, 0, 1032), "y=x2");
   // Answer lines: the word in colour 3 right after its condition.
   const struct {
     float y;
@@ -155,8 +155,8 @@ TEST_F(IncDecTour, ParabolaUpScene) {
                {470, "x>0のとき", "増加"},     {520, "x=0のとき", "最小値y=0"}};
   for (const auto& l : lines) {
     SCOPED_TRACE(l.y);
-    EXPECT_EQ(LineText(ops, l.y, 0, 0, 780), l.condition);
-    EXPECT_EQ(LineText(ops, l.y, 3, 0, 780), l.word);
+    EXPECT_EQ(SignedLineText(ops, l.y, 0, 0, 780), l.condition);
+    EXPECT_EQ(SignedLineText(ops, l.y, 3, 0, 780), l.word);
     float lastCondition = 0, firstWord = 1e9f;
     for (const RecordedOp& op : ops) {
       if (op.op != "text" || op.y < l.y - 22 || op.y > l.y + 14 || op.x > 780) continue;
@@ -165,12 +165,12 @@ TEST_F(IncDecTour, ParabolaUpScene) {
     }
     EXPECT_GT(firstWord, lastCondition + 16) << "the trailing blank stands between them";
   }
-  EXPECT_EQ(LineText(ops, 370, 7), "<y=ax2a>0では>");
+  EXPECT_EQ(SignedLineText(ops, 370, 7), "<y=ax2a>0では>");
   // The curve keeps to the plane's height.
   for (const RecordedOp& dot : CirclesOf(ops, 1, 3)) ASSERT_TRUE(dot.y >= 120 && dot.y <= 510);
   // The answer lines come one a key; the summary all at once.
-  EXPECT_EQ(LineText(stages.at(5), 200, 3), "減少");
-  EXPECT_EQ(LineText(stages.at(8), 520, 3), "最小値y=0");
+  EXPECT_EQ(SignedLineText(stages.at(5), 200, 3), "減少");
+  EXPECT_EQ(SignedLineText(stages.at(8), 520, 3), "最小値y=0");
 }
 
 TEST_F(IncDecTour, ParabolaDownScene) {
@@ -181,10 +181,10 @@ TEST_F(IncDecTour, ParabolaDownScene) {
   ExpectArrow(stages.at(3), 932, 155, {1037, 470}, 5, 6);
   EXPECT_NE(FindText(ops, "y", 1072, 150, 0), nullptr);
   EXPECT_NE(FindText(ops, "<", 60, 150, 1), nullptr);
-  EXPECT_EQ(LineText(ops, 200, 3), "増加");
-  EXPECT_EQ(LineText(ops, 250, 3), "減少");
-  EXPECT_EQ(LineText(ops, 300, 3), "最大値y=0");
-  EXPECT_EQ(LineText(ops, 370, 7), "<y=ax2a<0では>");
+  EXPECT_EQ(SignedLineText(ops, 200, 3), "増加");
+  EXPECT_EQ(SignedLineText(ops, 250, 3), "減少");
+  EXPECT_EQ(SignedLineText(ops, 300, 3), "最大値y=0");
+  EXPECT_EQ(SignedLineText(ops, 370, 7), "<y=ax2a<0では>");
   EXPECT_TRUE(HasAxis(ops, 932, 120, 932, 575));
   for (const RecordedOp& dot : CirclesOf(ops, 1, 3)) ASSERT_TRUE(dot.y >= 120 && dot.y <= 575);
 }
@@ -247,8 +247,8 @@ TEST_F(RateTour, RunsEveryScene) {
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(KeyWaits(Scene(k)), waits[k - 1]) << "scene " << k;
   EXPECT_EQ(NextStepPrompts(Scene(5)), 2);
   const auto entry = BeforeFirstChoice(*run_);
-  EXPECT_EQ(LineText(entry, 305, 0, 76), "1変化の割合を求めよう。");
-  EXPECT_EQ(LineText(entry, 370, 0, 76), "2変化の割合を使って、直線の式を求めよう。");
+  EXPECT_EQ(SignedLineText(entry, 305, 0, 76), "1変化の割合を求めよう。");
+  EXPECT_EQ(SignedLineText(entry, 370, 0, 76), "2変化の割合を使って、直線の式を求めよう。");
 }
 
 TEST_F(RateTour, LinearTableScene) {
@@ -261,11 +261,11 @@ TEST_F(RateTour, LinearTableScene) {
   EXPECT_NE(FindBox(ops, 60, 350, 252, 400, 3, 15), nullptr);
   EXPECT_NE(FindBox(ops, 444, 150, 508, 200, 3, 13), nullptr);
   EXPECT_NE(FindBox(ops, 476, 200, 540, 250, 3, 15), nullptr);
-  EXPECT_EQ(LineText(ops, 153, 3, 252), "1111");
-  EXPECT_EQ(LineText(ops, 203, 0, 220), "01234");
-  EXPECT_EQ(LineText(ops, 253, 0, 220), "13579");
-  EXPECT_EQ(LineText(ops, 303, 3, 252, 560), "2222");
-  EXPECT_EQ(LineText(ops, 353, 5, 252, 560), "2222");
+  EXPECT_EQ(SignedLineText(ops, 153, 3, 252), "1111");
+  EXPECT_EQ(SignedLineText(ops, 203, 0, 220), "01234");
+  EXPECT_EQ(SignedLineText(ops, 253, 0, 220), "13579");
+  EXPECT_EQ(SignedLineText(ops, 303, 3, 252, 560), "2222");
+  EXPECT_EQ(SignedLineText(ops, 353, 5, 252, 560), "2222");
   // The run and rise of each step, the rise written beside it.
   const float from[4][2] = {{832, 520}, {872, 440}, {912, 360}, {952, 280}};
   const auto stages = Stages(ops);
@@ -275,7 +275,7 @@ TEST_F(RateTour, LinearTableScene) {
     ExpectArrow(st, x0, y0, {x0 + 40, y0}, 7, 5);
     ExpectArrow(st, x0 + 40, y0, {x0 + 40, y0 - 80}, 3, 5);
     EXPECT_NE(FindText(st, "2", x0 + 40, y0 - 56, 3), nullptr) << j;
-    EXPECT_EQ(LineText(st, y0 - 56, 7), "") << "the run is not written";
+    EXPECT_EQ(SignedLineText(st, y0 - 56, 7), "") << "the run is not written";
   }
   // Two key presses after the fourth pair and after the fourth rate box.
   for (size_t s : {15u, 21u})
@@ -283,8 +283,8 @@ TEST_F(RateTour, LinearTableScene) {
       EXPECT_FALSE((op.op == "text" && op.y < 640) || op.op == "line")
           << "stage " << s << " draws " << op.op;
   EXPECT_NE(FindText(ops, "変", 60, 430, 0), nullptr);
-  EXPECT_EQ(LineText(ops, 500, 0), "1次関数y=ax+bの変化の割合は");
-  EXPECT_EQ(LineText(ops, 550, 5), "一定で、aに等しい。");
+  EXPECT_EQ(SignedLineText(ops, 500, 0), "1次関数y=ax+bの変化の割合は");
+  EXPECT_EQ(SignedLineText(ops, 550, 5), "一定で、aに等しい。");
 }
 
 TEST_F(RateTour, ParabolaTableScene) {
@@ -292,15 +292,15 @@ TEST_F(RateTour, ParabolaTableScene) {
   EXPECT_NE(FindText(ops, "課", 27, 20, 0), nullptr);
   EXPECT_NE(FindText(ops, "1", 57, 90, 0), nullptr);
   EXPECT_NE(FindBox(ops, 30, 160, 222, 210, 3, 13), nullptr);
-  EXPECT_EQ(LineText(ops, 263, 0, 190), "00.524.58");
-  EXPECT_EQ(LineText(ops, 313, 3, 222, 560), "0.51.52.53.5");
-  EXPECT_EQ(LineText(ops, 363, 5, 222, 560), "0.51.52.53.5");
+  EXPECT_EQ(SignedLineText(ops, 263, 0, 190), "00.524.58");
+  EXPECT_EQ(SignedLineText(ops, 313, 3, 222, 560), "0.51.52.53.5");
+  EXPECT_EQ(SignedLineText(ops, 363, 5, 222, 560), "0.51.52.53.5");
   // The first run arrow on the x axis, its rise 20 long, labelled 0.5.
   const auto stages = Stages(ops);
   ExpectArrow(stages.at(11), 832, 560, {872, 560}, 7, 5);
   ExpectArrow(stages.at(11), 872, 560, {872, 540}, 3, 5);
   EXPECT_NE(FindText(stages.at(11), "0", 872, 534, 3), nullptr);
-  EXPECT_EQ(LineText(stages.at(11), 534, 3), "0.5");
+  EXPECT_EQ(SignedLineText(stages.at(11), 534, 3), "0.5");
   EXPECT_NE(FindText(stages.at(12), "1", 912, 494, 3), nullptr);
   EXPECT_NE(FindText(stages.at(13), "2", 952, 414, 3), nullptr);
   EXPECT_NE(FindText(stages.at(14), "3", 992, 294, 3), nullptr);
@@ -309,8 +309,8 @@ TEST_F(RateTour, ParabolaTableScene) {
   for (const RecordedOp& dot : dots) ASSERT_TRUE(dot.y >= 120 && dot.y <= 600);
   EXPECT_NEAR(dots.back().x, 832 + 40 * std::sqrt(22.0f), 0.2);
   EXPECT_NE(FindText(ops, "変", 57, 440, 0), nullptr);
-  EXPECT_EQ(LineText(ops, 510, 0, 0, 780), "関数y=ax2の変化の割合は");
-  EXPECT_EQ(LineText(ops, 560, 5), "一定ではない。");
+  EXPECT_EQ(SignedLineText(ops, 510, 0, 0, 780), "関数y=ax2の変化の割合は");
+  EXPECT_EQ(SignedLineText(ops, 560, 5), "一定ではない。");
 }
 
 TEST_F(RateTour, TwoPointScene) {
@@ -334,10 +334,10 @@ TEST_F(RateTour, TwoPointScene) {
   ASSERT_TRUE(run && rise && fraction);
   EXPECT_LT(run, rise);
   EXPECT_LT(rise, fraction);
-  EXPECT_EQ(LineText(ops, 380, 5), "4");
+  EXPECT_EQ(SignedLineText(ops, 380, 5), "4");
   EXPECT_NE(FindText(ops, "教", 44, 570, 7), nullptr);
-  EXPECT_EQ(LineText(ops, 200, 3), "1");
-  EXPECT_EQ(LineText(ops, 250, 3), "9");
+  EXPECT_EQ(SignedLineText(ops, 200, 3), "1");
+  EXPECT_EQ(SignedLineText(ops, 250, 3), "9");
   // No dots mark the two points; the graph's dots take the width the
   // previous scene left (3).
   for (const RecordedOp& op : OpsOfKind(ops, "circle")) {
@@ -351,8 +351,8 @@ TEST_F(RateTour, Question1Scene) {
   const auto& ops = Scene(4);
   EXPECT_NE(FindText(ops, "問", 132, 30, 7), nullptr);
   const auto stages = Stages(ops);
-  EXPECT_EQ(LineText(stages.at(0), 80, 3), "18");
-  EXPECT_EQ(LineText(stages.at(1), 130, 3), "50");
+  EXPECT_EQ(SignedLineText(stages.at(0), 80, 3), "18");
+  EXPECT_EQ(SignedLineText(stages.at(1), 130, 3), "50");
   std::string answers;
   for (const RecordedOp& op : ops)
     if (op.op == "text" && op.colour == 5 && op.y < 640) answers += op.text;
@@ -364,11 +364,11 @@ TEST_F(RateTour, Question2SceneAtOnce) {
   EXPECT_NE(FindText(ops, "問", 132, 30, 7), nullptr);
   EXPECT_NE(FindText(ops, "(", 44, 80, 3), nullptr);
   EXPECT_NE(FindText(ops, "(", 44, 390, 3), nullptr);
-  EXPECT_EQ(LineText(ops, 80, 3, 200), "2");
-  EXPECT_EQ(LineText(ops, 160, 3), "8");
-  EXPECT_EQ(LineText(ops, 300, 5), "3");
-  EXPECT_EQ(LineText(ops, 460, 5), "-4");
-  EXPECT_EQ(LineText(ops, 390, 3), "(2)変化の割合は");
+  EXPECT_EQ(SignedLineText(ops, 80, 3, 200), "2");
+  EXPECT_EQ(SignedLineText(ops, 160, 3), "8");
+  EXPECT_EQ(SignedLineText(ops, 300, 5), "3");
+  EXPECT_EQ(SignedLineText(ops, 460, 5), "-4");
+  EXPECT_EQ(SignedLineText(ops, 390, 3), "(2)変化の割合は");
 }
 
 TEST_F(RateTour, LineThroughTwoPointsScene) {
@@ -386,7 +386,7 @@ TEST_F(RateTour, LineThroughTwoPointsScene) {
   EXPECT_NE(FindLine(fig, 1000, 520, 1040, 520), nullptr);
   EXPECT_NE(FindLine(fig, 1160, 200, 1160, 560), nullptr);
   EXPECT_NE(FindLine(fig, 1160, 200, 1040, 200), nullptr);
-  EXPECT_EQ(LineText(fig, 560, 3, 960, 1000), "-1");
+  EXPECT_EQ(SignedLineText(fig, 560, 3, 960, 1000), "-1");
   EXPECT_NE(FindText(fig, "1", 1040, 474, 3), nullptr);
   EXPECT_NE(FindText(fig, "3", 1144, 560, 3), nullptr);
   EXPECT_NE(FindText(fig, "9", 1012, 176, 3), nullptr);
@@ -409,7 +409,7 @@ TEST_F(RateTour, LineThroughTwoPointsScene) {
   EXPECT_NE(FindText(stages.at(6), "8", 1160, 344, 3), nullptr);
   EXPECT_EQ(FindText(stages.at(3), "4", 1066, 476, 7), nullptr);
   // The answer and the remark from the end of "=3", above and beside it.
-  EXPECT_EQ(LineText(ops, 500, 5, 0, 780), "=3");
+  EXPECT_EQ(SignedLineText(ops, 500, 5, 0, 780), "=3");
   float end3 = 0;
   for (const RecordedOp& op : ops)
     if (op.op == "text" && op.text == "3" && op.colour == 5 && Near(op.y, 500)) end3 = op.x + 27;
@@ -420,18 +420,18 @@ TEST_F(RateTour, LineThroughTwoPointsScene) {
   EXPECT_EQ(answer.front().text, "答");
   EXPECT_NEAR(answer.front().x, end3 + 96, 0.01);
   EXPECT_EQ(answer.front().y, 425);
-  EXPECT_EQ(LineText(ops, 475, 3, end3, 1000), "変化の割合は直線ABの傾き");
+  EXPECT_EQ(SignedLineText(ops, 475, 3, end3, 1000), "変化の割合は直線ABの傾き");
 }
 
 TEST_F(RateTour, LineFromRateScene) {
   const auto& ops = Scene(8);
   EXPECT_NE(FindText(ops, "課", 14, 30, 0), nullptr);
   EXPECT_NE(FindText(ops, "2", 44, 90, 0), nullptr);
-  EXPECT_EQ(LineText(ops, 500, 3), "=-4");
-  EXPECT_EQ(LineText(ops, 580, 5), "答y=3x-4");
+  EXPECT_EQ(SignedLineText(ops, 500, 3), "=-4");
+  EXPECT_EQ(SignedLineText(ops, 580, 5), "答y=3x-4");
   const auto stages = Stages(ops);
-  EXPECT_EQ(LineText(stages.at(5), 380, 0), "2=3×2+b");
-  EXPECT_EQ(LineText(stages.at(5), 580, 5), "答y=3x-4");
+  EXPECT_EQ(SignedLineText(stages.at(5), 380, 0), "2=3×2+b");
+  EXPECT_EQ(SignedLineText(stages.at(5), 580, 5), "答y=3x-4");
 }
 
 // The widths the rate scenes take and leave.
@@ -496,8 +496,8 @@ TEST_F(RangeTour, RunsEveryScene) {
   EXPECT_EQ(KeyWaits(Scene(4)), 5);
   const auto entry = BeforeFirstChoice(*run_);
   EXPECT_NE(FindText(entry, "<", 44, 240, 3), nullptr);
-  EXPECT_EQ(LineText(entry, 305, 0, 76), "xの変域からyの変域を求めよう。");
-  EXPECT_EQ(LineText(entry, 370, 0, 76), "");
+  EXPECT_EQ(SignedLineText(entry, 305, 0, 76), "xの変域からyの変域を求めよう。");
+  EXPECT_EQ(SignedLineText(entry, 370, 0, 76), "");
 }
 
 TEST_F(RangeTour, GraphSceneFirstProblem) {
@@ -519,21 +519,21 @@ TEST_F(RangeTour, GraphSceneFirstProblem) {
   // Guides and their numbers.
   EXPECT_EQ(FindLine(stages[2], 900, 230, 900, 550)->colour, 7);
   EXPECT_NE(FindLine(stages[2], 1040, 370, 1040, 550), nullptr);
-  EXPECT_EQ(LineText(stages[2], 550, 7, 860, 930), "-4");
+  EXPECT_EQ(SignedLineText(stages[2], 550, 7, 860, 930), "-4");
   EXPECT_NE(FindText(stages[2], "3", 1027, 550, 7), nullptr);
   EXPECT_NE(FindLine(stages[3], 900, 230, 980, 230), nullptr);
   EXPECT_NE(FindLine(stages[3], 1040, 370, 980, 370), nullptr);
-  EXPECT_EQ(LineText(stages[4], 190, 0), "x=-4のとき、y=");
-  EXPECT_EQ(LineText(stages[5], 190, 0), "(-4)2");
-  EXPECT_EQ(LineText(stages[6], 190, 3), "=16");
+  EXPECT_EQ(SignedLineText(stages[4], 190, 0), "x=-4のとき、y=");
+  EXPECT_EQ(SignedLineText(stages[5], 190, 0), "(-4)2");
+  EXPECT_EQ(SignedLineText(stages[6], 190, 3), "=16");
   EXPECT_NE(FindText(stages[7], "1", 980, 208, 7), nullptr);
-  EXPECT_EQ(LineText(stages[8], 250, 0), "x=3のとき、y=32");
+  EXPECT_EQ(SignedLineText(stages[8], 250, 0), "x=3のとき、y=32");
   EXPECT_NE(FindText(stages[10], "9", 950, 346, 7), nullptr);
   // Two arrows from 9: up to 16 and down to 0, each with its head there.
   ExpectArrow(stages[11], 980, 370, {980, 230}, 5, 6);
-  EXPECT_EQ(LineText(stages[12], 310, 3), "0");
+  EXPECT_EQ(SignedLineText(stages[12], 310, 3), "0");
   ExpectArrow(stages[13], 980, 370, {980, 550}, 5, 6);
-  EXPECT_EQ(LineText(stages[14], 370, 5), "0≦y≦16");
+  EXPECT_EQ(SignedLineText(stages[14], 370, 5), "0≦y≦16");
 }
 
 TEST_F(RangeTour, GraphSceneLaterProblems) {
@@ -554,7 +554,7 @@ TEST_F(RangeTour, GraphSceneLaterProblems) {
   for (const Figure& f : figs) {
     SCOPED_TRACE(f.answer);
     const auto& st = stages.at(f.stage);
-    EXPECT_EQ(LineText(st, f.headingY, 0, 0, 800),
+    EXPECT_EQ(SignedLineText(st, f.headingY, 0, 0, 800),
               f.stage == 15 ? "②2≦x≦4のとき" : "③-5≦x≦-2のとき");
     EXPECT_NE(FindBox(st, 840, 0, 2160, 1800, 15, 15), nullptr);
     EXPECT_EQ(CirclesOf(st, 1, 0).size(), 90u);
@@ -565,11 +565,11 @@ TEST_F(RangeTour, GraphSceneLaterProblems) {
       EXPECT_EQ(down->pen, 5);
       EXPECT_NE(FindLine(st, p.x, p.y, 980, p.y), nullptr);
     }
-    EXPECT_EQ(LineText(st, 550, 7, f.x3 - 28, f.x3 + 20), f.x1);
-    EXPECT_EQ(LineText(st, 550, 7, f.x4 - 14, f.x4 + 20), f.x2);
+    EXPECT_EQ(SignedLineText(st, 550, 7, f.x3 - 28, f.x3 + 20), f.x1);
+    EXPECT_EQ(SignedLineText(st, 550, 7, f.x4 - 14, f.x4 + 20), f.x2);
     // The y numbers 8 right of the axis, at their guides.
-    EXPECT_EQ(LineText(st, f.y3, 7, 985, 1060), f.stage == 15 ? "4" : "25");
-    EXPECT_EQ(LineText(st, f.y4, 7, 985, 1060), f.stage == 15 ? "16" : "4");
+    EXPECT_EQ(SignedLineText(st, f.y3, 7, 985, 1060), f.stage == 15 ? "4" : "25");
+    EXPECT_EQ(SignedLineText(st, f.y4, 7, 985, 1060), f.stage == 15 ? "16" : "4");
     // The double arrow: one shaft twice, a head at each end, pen 6.
     int shafts = 0;
     for (const RecordedOp& op : OpsOfKind(st, "line"))
@@ -581,7 +581,7 @@ TEST_F(RangeTour, GraphSceneLaterProblems) {
     ExpectArrow(st, 980, f.lo, {980, f.hi}, 5, 6);
     ExpectArrow(st, 980, f.hi, {980, f.lo}, 5, 6);
     // The answer after one key, on the heading's line.
-    EXPECT_EQ(LineText(stages.at(f.stage + 1), f.headingY, 5), f.answer);
+    EXPECT_EQ(SignedLineText(stages.at(f.stage + 1), f.headingY, 5), f.answer);
   }
   // While the third figure shows, the second one's heading and answer stay.
   const auto& last = stages.at(17);
@@ -594,15 +594,15 @@ TEST_F(RangeTour, AnswersScene) {
   const auto& ops = Scene(4);
   const auto stages = Stages(ops);
   EXPECT_NE(FindText(stages.at(0), "問", 111, 30, 7), nullptr);
-  EXPECT_EQ(LineText(stages.at(1), 180, 5), "0≦y≦12");
+  EXPECT_EQ(SignedLineText(stages.at(1), 180, 5), "0≦y≦12");
   EXPECT_NE(FindText(stages.at(2), "(", 30, 290, 3), nullptr);
-  EXPECT_EQ(LineText(stages.at(2), 390, 5), "-32≦y≦-8");
-  EXPECT_EQ(LineText(stages.at(3), 540, 5), "-8≦y≦0");
+  EXPECT_EQ(SignedLineText(stages.at(2), 390, 5), "-32≦y≦-8");
+  EXPECT_EQ(SignedLineText(stages.at(3), 540, 5), "-8≦y≦0");
   EXPECT_NE(FindText(stages.at(4), "(", 600, 30, 3), nullptr);
-  EXPECT_EQ(LineText(stages.at(4), 130, 5, 600), "-32≦y≦-8");
+  EXPECT_EQ(SignedLineText(stages.at(4), 130, 5, 600), "-32≦y≦-8");
   EXPECT_NE(FindText(stages.at(5), "問", 681, 200, 7), nullptr);
-  EXPECT_EQ(LineText(stages.at(5), 320, 0, 600), "-1≦x≦3　だから");
-  EXPECT_EQ(LineText(stages.at(5), 440, 3, 600), "0≦y≦18");
+  EXPECT_EQ(SignedLineText(stages.at(5), 320, 0, 600), "-1≦x≦3　だから");
+  EXPECT_EQ(SignedLineText(stages.at(5), 440, 3, 600), "0≦y≦18");
   for (size_t s = 1; s < stages.size(); ++s)
     for (const RecordedOp& op : stages[s])
       if (op.op == "box" && op.fill == 15 && op.y1 < 640) ADD_FAILURE() << "cleared in " << s;

@@ -14,28 +14,14 @@
 #include "platform/recording_screen.h"
 #include "platform/scripted_runtime.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
 
-std::string Sp(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
+// The key-wait box, whatever its height.
 bool IsWaitBox(const RecordedOp& op) {
   return op.op == "box" && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.fill == 4;
-}
-bool IsOptionLine(const RecordedOp& op) { return op.op == "text" && op.x == 16 && op.y == 666; }
-
-int CountIf(const std::vector<RecordedOp>& ops, const std::function<bool(const RecordedOp&)>& f) {
-  return static_cast<int>(std::count_if(ops.begin(), ops.end(), f));
-}
-
-void ExpectCleanEnd(const ScriptedRun& run) {
-  EXPECT_FALSE(run.faulted) << "fault at step " << run.faultStep << " code " << run.faultCode;
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.Count("end"), 1) << "the run did not get back to the main menu's last item";
-  EXPECT_EQ(run.keysLeft, 0u);
 }
 
 // The glyphs of one colour on the lesson area (measuring draws at y 1800 and
@@ -48,8 +34,8 @@ std::string GlyphsOf(const std::vector<RecordedOp>& ops, int colour) {
 }
 
 // The glyphs inside a box region in one colour, left to right.
-std::string TextIn(const std::vector<RecordedOp>& ops, float x1, float y1, float x2, float y2,
-                   int colour) {
+std::string GlyphsIn(const std::vector<RecordedOp>& ops, float x1, float y1, float x2, float y2,
+                     int colour) {
   std::vector<std::pair<float, std::string>> parts;
   for (const RecordedOp& op : ops)
     if (op.op == "text" && op.colour == colour && op.x >= x1 && op.x < x2 && op.y >= y1 &&
@@ -93,15 +79,6 @@ int BarbsAt(const std::vector<RecordedOp>& ops, float x, float y, int colour) {
   });
 }
 
-const RecordedOp* BoxAt(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                        float y2, int border, int fill) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2) && op.border == border && op.fill == fill)
-      return &op;
-  return nullptr;
-}
-
 // Fill-in boxes (border 3, fill 13, 50 high) in drawing order.
 std::vector<RecordedOp> FillInBoxes(const std::vector<RecordedOp>& ops) {
   std::vector<RecordedOp> out;
@@ -109,13 +86,6 @@ std::vector<RecordedOp> FillInBoxes(const std::vector<RecordedOp>& ops) {
     if (op.op == "box" && op.border == 3 && op.fill == 13 && Near(op.y2 - op.y1, 50) &&
         op.y1 > 80)
       out.push_back(op);
-  return out;
-}
-
-std::vector<RecordedOp> DotsOf(const std::vector<RecordedOp>& ops, float r, int fill) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == "circle" && op.filled && op.r == r && op.fill == fill) out.push_back(op);
   return out;
 }
 
@@ -139,10 +109,10 @@ TEST(OrvantiTopics46, BannersOptionLinesAndRefusedChoices) {
     const std::string t = std::to_string(c.topic), n = std::to_string(c.n);
     // 0 and N+1 are refused; item 1 runs its scene; the option line comes
     // back over the scene; N leaves for the main menu.
-    const std::string keys = t + "\\r0\\r" + std::to_string(c.n + 1) + "\\r1\\r" + Sp(8) + n +
+    const std::string keys = t + "\\r0\\r" + std::to_string(c.n + 1) + "\\r1\\r" + AnyKeys(8) + n +
                              "\\r7\\r";
     const ScriptedRun run = RunScripted("orvanti", keys);
-    ExpectCleanEnd(run);
+    ExpectCleanEndOnce(run);
     EXPECT_EQ(CountIf(run.ops, IsOptionLine), 4);
     EXPECT_NE(run.AllText().find(c.optionLine), std::string::npos) << run.AllText();
     const int banners = CountIf(run.ops, [](const RecordedOp& op) {
@@ -184,9 +154,9 @@ TEST(OrvantiTopics46, EverySceneTakesItsKeyPressesAndReturnsToItsMenu) {
   for (const Case& c : cases) {
     SCOPED_TRACE("topic " + std::to_string(c.topic) + " item " + std::to_string(c.item));
     const std::string keys = std::to_string(c.topic) + "\\r" + std::to_string(c.item) + "\\r" +
-                             Sp(c.waits) + std::to_string(c.last) + "\\r7\\r";
+                             AnyKeys(c.waits) + std::to_string(c.last) + "\\r7\\r";
     const ScriptedRun run = RunScripted("orvanti", keys);
-    ExpectCleanEnd(run);
+    ExpectCleanEndOnce(run);
     EXPECT_EQ(CountIf(run.ops, IsWaitBox), c.waits);
     EXPECT_EQ(CountIf(run.ops, IsOptionLine), 2);
     // the scene cleared its area from the top-left corner
@@ -227,8 +197,8 @@ TEST(OrvantiTopics46, SummaryBlanksFillInOrderOneAKey) {
     SCOPED_TRACE("item " + std::to_string(c.item));
     const int n = static_cast<int>(c.answers.size());
     const ScriptedRun run =
-        RunScripted("orvanti", "4\\r" + std::to_string(c.item) + "\\r" + Sp(n) + "4\\r7\\r");
-    ExpectCleanEnd(run);
+        RunScripted("orvanti", "4\\r" + std::to_string(c.item) + "\\r" + AnyKeys(n) + "4\\r7\\r");
+    ExpectCleanEndOnce(run);
     // key 4 is the Enter that opened the scene
     const std::vector<RecordedOp> empty = FillInBoxes(run.AfterKey(4));
     ASSERT_EQ(static_cast<int>(empty.size()), n);
@@ -237,7 +207,7 @@ TEST(OrvantiTopics46, SummaryBlanksFillInOrderOneAKey) {
       const Answer& a = c.answers[i];
       const RecordedOp& box = empty[static_cast<size_t>(i)];
       EXPECT_TRUE(Near(box.x2 - box.x1, a.width)) << box.x2 - box.x1;
-      EXPECT_EQ(TextIn(run.AfterKey(4), box.x1, box.y1, box.x2, box.y2, 5), a.number);
+      EXPECT_EQ(GlyphsIn(run.AfterKey(4), box.x1, box.y1, box.x2, box.y2, 5), a.number);
       const std::vector<RecordedOp> step = run.AfterKey(5 + i);
       const std::vector<RecordedOp> filled = FillInBoxes(step);
       ASSERT_EQ(filled.size(), 1u);
@@ -252,8 +222,8 @@ TEST(OrvantiTopics46, SummaryBlanksFillInOrderOneAKey) {
 // Topic 4: the summaries
 
 TEST(OrvantiTopics46, ShapeSummaryFigures) {
-  const ScriptedRun run = RunScripted("orvanti", "4\\r1\\r" + Sp(4) + "4\\r7\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("orvanti", "4\\r1\\r" + AnyKeys(4) + "4\\r7\\r");
+  ExpectCleanEndOnce(run);
   const std::vector<RecordedOp> ops = run.AfterKey(4);
   // the slope triangle of y=1.5x+2 from x=1 to x=4, at pen 5
   const RecordedOp* run1 = LineBetween(ops, 244, 385, 334, 385, 7);
@@ -265,9 +235,9 @@ TEST(OrvantiTopics46, ShapeSummaryFigures) {
   // the scene's own marks in place of the numbers
   EXPECT_NE(GlyphAt(ops, "1", 273, 385, 5), nullptr);
   EXPECT_NE(GlyphAt(ops, "b", 179, 413, 5), nullptr);
-  EXPECT_NE(BoxAt(ops, 74, 363, 179, 413, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 74, 363, 179, 413, 3, 13), nullptr);
   // the vertex of y=0.5x^2 with its name 96 to the left
-  const std::vector<RecordedOp> vertex = DotsOf(ops, 7, 5);
+  const std::vector<RecordedOp> vertex = Dots(ops, 7, 5);
   ASSERT_EQ(vertex.size(), 1u);
   EXPECT_EQ(vertex[0].x, 900);
   EXPECT_EQ(vertex[0].y, 430);
@@ -280,14 +250,14 @@ TEST(OrvantiTopics46, ShapeSummaryFigures) {
   EXPECT_NE(GlyphAt(ops, "1", 944, 430, 5), nullptr);
   // the line starts at x=-2, where it meets the plane's lower edge
   float leftmost = 1e9f;
-  for (const RecordedOp& d : DotsOf(ops, 1, 0))
+  for (const RecordedOp& d : Dots(ops, 1, 0))
     if (d.x < 400) leftmost = std::min(leftmost, d.x);
   EXPECT_NEAR(leftmost, 214 - 60, 0.05);
 }
 
 TEST(OrvantiTopics46, IncDecSummaryFigures) {
-  const ScriptedRun run = RunScripted("orvanti", "4\\r2\\r" + Sp(8) + "4\\r7\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("orvanti", "4\\r2\\r" + AnyKeys(8) + "4\\r7\\r");
+  ExpectCleanEndOnce(run);
   const std::vector<RecordedOp> ops = run.AfterKey(4);
   // the rising line's triangle, then the falling line's with its rise down
   EXPECT_NE(LineBetween(ops, 134, 412.5f, 209, 412.5f, 7), nullptr);
@@ -297,12 +267,12 @@ TEST(OrvantiTopics46, IncDecSummaryFigures) {
   EXPECT_EQ(BarbsAt(ops, 409, 450, 3), 2);
   // y=-2x+8 is drawn from x=-1 to x=4.5 only
   float right = 0;
-  for (const RecordedOp& d : DotsOf(ops, 1, 5))
+  for (const RecordedOp& d : Dots(ops, 1, 5))
     if (d.x > 309 && d.x < 460) right = std::max(right, d.x);
   EXPECT_NEAR(right, 334 + 4.5f * 25, 0.05);
   // the common vertex, and four arrows at pen 4 with their heads at the end
   // of smaller x
-  const std::vector<RecordedOp> vertex = DotsOf(ops, 7, 5);
+  const std::vector<RecordedOp> vertex = Dots(ops, 7, 5);
   ASSERT_EQ(vertex.size(), 1u);
   EXPECT_EQ(vertex[0].x, 1095);
   EXPECT_EQ(vertex[0].y, 325);
@@ -329,8 +299,8 @@ TEST(OrvantiTopics46, IncDecSummaryFigures) {
 }
 
 TEST(OrvantiTopics46, RateSummaryTriangles) {
-  const ScriptedRun run = RunScripted("orvanti", "4\\r3\\r" + Sp(3) + "4\\r7\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("orvanti", "4\\r3\\r" + AnyKeys(3) + "4\\r7\\r");
+  ExpectCleanEndOnce(run);
   const std::vector<RecordedOp> ops = run.AfterKey(4);
   // run shafts (colour 7, horizontal) and rise shafts (colour 3, vertical)
   std::vector<float> runs, rises;
@@ -344,12 +314,12 @@ TEST(OrvantiTopics46, RateSummaryTriangles) {
   EXPECT_NE(LineBetween(ops, 162, 470, 192, 470, 7), nullptr);
   EXPECT_NE(LineBetween(ops, 849, 410, 849, 260, 3), nullptr);
   // the sentence: box ① at the line's start, "で、" 20 right of it
-  EXPECT_NE(BoxAt(ops, 44, 90, 149, 140, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 44, 90, 149, 140, 3, 13), nullptr);
   EXPECT_NE(GlyphAt(ops, "で", 169, 90, 0), nullptr);
-  EXPECT_NE(BoxAt(ops, 595, 90, 700, 140, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 595, 90, 700, 140, 3, 13), nullptr);
   EXPECT_NE(GlyphAt(ops, "で", 720, 90, 0), nullptr);
   // y=x^2 stays inside the plane's height: its arms end near x = ±3.46
-  for (const RecordedOp& d : DotsOf(ops, 1, 3)) {
+  for (const RecordedOp& d : Dots(ops, 1, 3)) {
     if (d.x < 600) continue;
     EXPECT_GE(d.y, 170);
     EXPECT_LE(std::fabs(d.x - 759), 3.47f * 30);
@@ -360,8 +330,8 @@ TEST(OrvantiTopics46, RateSummaryTriangles) {
 // Topic 5: average speed
 
 TEST(OrvantiTopics46, DefinitionOneTextAKey) {
-  const ScriptedRun run = RunScripted("orvanti", "5\\r1\\r" + Sp(8) + "5\\r7\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("orvanti", "5\\r1\\r" + AnyKeys(8) + "5\\r7\\r");
+  ExpectCleanEndOnce(run);
   const std::vector<RecordedOp> first = run.AfterKey(4);
   // the definition first, at the upper right; the problem from (40, 30)
   const RecordedOp* def = GlyphAt(first, "平", 840, 80, 3);
@@ -369,8 +339,8 @@ TEST(OrvantiTopics46, DefinitionOneTextAKey) {
   ASSERT_NE(def, nullptr);
   ASSERT_NE(lead, nullptr);
   EXPECT_LT(def, lead);
-  EXPECT_NE(BoxAt(first, 0, 0, 1320, 1300, 15, 15), nullptr);
-  EXPECT_EQ(TextIn(first, 80, 210, 1000, 220, 3), "平均の速さ時速");
+  EXPECT_NE(FindBox(first, 0, 0, 1320, 1300, 15, 15), nullptr);
+  EXPECT_EQ(GlyphsIn(first, 80, 210, 1000, 220, 3), "平均の速さ時速");
   // each key adds one text in its colour
   const int colours[] = {7, 0, 0, 3, 0, 0, 3, 5};
   for (int k = 0; k < 8; k++) {
@@ -387,8 +357,8 @@ TEST(OrvantiTopics46, DefinitionOneTextAKey) {
 }
 
 TEST(OrvantiTopics46, RollerCoasterWorkingAndSketch) {
-  const ScriptedRun run = RunScripted("orvanti", "5\\r2\\r" + Sp(24) + "5\\r7\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("orvanti", "5\\r2\\r" + AnyKeys(24) + "5\\r7\\r");
+  ExpectCleanEndOnce(run);
   // wait i leads to AfterKey(4 + i); kept, since the checks hold pointers
   std::vector<std::vector<RecordedOp>> steps;
   for (int i = 0; i <= 24; i++) steps.push_back(run.AfterKey(4 + i));
@@ -408,26 +378,26 @@ TEST(OrvantiTopics46, RollerCoasterWorkingAndSketch) {
   EXPECT_NE(LineBetween(plane, 988, 120, 988, 580, 0), nullptr);
   EXPECT_NE(LineBetween(plane, 968, 480, 1188, 480, 0), nullptr);
   EXPECT_NE(GlyphAt(plane, "y", 1092, 80, 0, 4), nullptr);
-  for (const RecordedOp& d : DotsOf(plane, 1, 0)) EXPECT_GE(d.y, 120);
+  for (const RecordedOp& d : Dots(plane, 1, 0)) EXPECT_GE(d.y, 120);
 
   // points, guides and labels
   const std::vector<RecordedOp> p1 = after(14);
-  ASSERT_EQ(DotsOf(p1, 7, 5).size(), 1u);
-  EXPECT_EQ(DotsOf(p1, 7, 5)[0].x, 1028);
-  EXPECT_EQ(DotsOf(p1, 7, 5)[0].y, 464);
+  ASSERT_EQ(Dots(p1, 7, 5).size(), 1u);
+  EXPECT_EQ(Dots(p1, 7, 5)[0].x, 1028);
+  EXPECT_EQ(Dots(p1, 7, 5)[0].y, 464);
   EXPECT_NE(LineBetween(p1, 1028, 464, 1028, 480, 3), nullptr);
   EXPECT_NE(GlyphAt(p1, "1", 1012, 480, 3), nullptr);
   const std::vector<RecordedOp> p2 = after(15);
-  ASSERT_EQ(DotsOf(p2, 7, 5).size(), 1u);
-  EXPECT_EQ(DotsOf(p2, 7, 5)[0].x, 1168);
-  EXPECT_EQ(DotsOf(p2, 7, 5)[0].y, 156);
+  ASSERT_EQ(Dots(p2, 7, 5).size(), 1u);
+  EXPECT_EQ(Dots(p2, 7, 5)[0].x, 1168);
+  EXPECT_EQ(Dots(p2, 7, 5)[0].y, 156);
   EXPECT_NE(GlyphAt(p2, "3", 1152, 480, 3), nullptr);
   const RecordedOp* guide = LineBetween(after(16), 1028, 464, 988, 464, 3);
   ASSERT_NE(guide, nullptr);
   EXPECT_EQ(guide->pen, 5);
   EXPECT_NE(GlyphAt(after(16), "2", 956, 418, 3), nullptr);
   EXPECT_NE(LineBetween(after(17), 1168, 156, 988, 156, 3), nullptr);
-  EXPECT_EQ(TextIn(after(17), 932, 132, 990, 133, 3), "18");
+  EXPECT_EQ(GlyphsIn(after(17), 932, 132, 990, 133, 3), "18");
 
   // the scene's own run and rise in colour 7 at pen 5, labelled 2 and 16
   const RecordedOp* runArrow = LineBetween(after(18), 1028, 464, 1168, 464, 7);
@@ -439,10 +409,10 @@ TEST(OrvantiTopics46, RollerCoasterWorkingAndSketch) {
   ASSERT_NE(riseArrow, nullptr);
   EXPECT_EQ(riseArrow->pen, 5);
   EXPECT_EQ(BarbsAt(after(20), 1168, 156, 7), 2);
-  EXPECT_EQ(TextIn(after(21), 1168, 294, 1230, 295, 7), "16");
+  EXPECT_EQ(GlyphsIn(after(21), 1168, 294, 1230, 295, 7), "16");
 
   // the secant y=2.2x-3.6 within the plane's height, through both points
-  const std::vector<RecordedOp> secant = DotsOf(after(22), 1, 5);
+  const std::vector<RecordedOp> secant = Dots(after(22), 1, 5);
   ASSERT_FALSE(secant.empty());
   for (const RecordedOp& d : secant) {
     EXPECT_GE(d.y, 120);
@@ -474,8 +444,8 @@ TEST(OrvantiTopics46, RollerCoasterWorkingAndSketch) {
 }
 
 TEST(OrvantiTopics46, QuestionSevenAndEight) {
-  const ScriptedRun q7 = RunScripted("orvanti", "5\\r3\\r" + Sp(6) + "5\\r7\\r");
-  ExpectCleanEnd(q7);
+  const ScriptedRun q7 = RunScripted("orvanti", "5\\r3\\r" + AnyKeys(6) + "5\\r7\\r");
+  ExpectCleanEndOnce(q7);
   EXPECT_EQ(GlyphsOf(q7.AfterKey(4), 7), "問7解答");
   EXPECT_NE(GlyphAt(q7.AfterKey(4), "(", 44, 80, 3), nullptr);
   EXPECT_EQ(GlyphsOf(q7.AfterKey(6), 3), "50");
@@ -488,20 +458,20 @@ TEST(OrvantiTopics46, QuestionSevenAndEight) {
   EXPECT_NE(GlyphAt(q7.AfterKey(10), "2", 132, 460, 0), nullptr);
 
   const ScriptedRun q8 = RunScripted("orvanti", "5\\r4\\r5\\r7\\r");
-  ExpectCleanEnd(q8);
+  ExpectCleanEndOnce(q8);
   const std::vector<RecordedOp> ops = q8.AfterKey(4);
-  EXPECT_EQ(TextIn(ops, 220, 150, 604, 200, 0), "012345");
-  EXPECT_EQ(TextIn(ops, 220, 200, 604, 250, 0), "028183250");
-  EXPECT_EQ(TextIn(ops, 252, 250, 572, 300, 3), "26101418");
-  EXPECT_EQ(TextIn(ops, 252, 300, 572, 350, 5), "26101418");
-  EXPECT_EQ(TextIn(ops, 252, 100, 572, 150, 3), "11111");
+  EXPECT_EQ(GlyphsIn(ops, 220, 150, 604, 200, 0), "012345");
+  EXPECT_EQ(GlyphsIn(ops, 220, 200, 604, 250, 0), "028183250");
+  EXPECT_EQ(GlyphsIn(ops, 252, 250, 572, 300, 3), "26101418");
+  EXPECT_EQ(GlyphsIn(ops, 252, 300, 572, 350, 5), "26101418");
+  EXPECT_EQ(GlyphsIn(ops, 252, 100, 572, 150, 3), "11111");
   // the interval rows straddle the borders of the x row
-  EXPECT_NE(BoxAt(ops, 60, 100, 252, 150, 3, 13), nullptr);
-  EXPECT_NE(BoxAt(ops, 252, 100, 316, 150, 3, 13), nullptr);
-  EXPECT_NE(BoxAt(ops, 508, 100, 572, 150, 3, 13), nullptr);
-  EXPECT_NE(BoxAt(ops, 220, 150, 284, 200, 3, 15), nullptr);
-  EXPECT_NE(BoxAt(ops, 540, 200, 604, 250, 3, 15), nullptr);
-  EXPECT_NE(BoxAt(ops, 508, 300, 572, 350, 3, 15), nullptr);
+  EXPECT_NE(FindBox(ops, 60, 100, 252, 150, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 252, 100, 316, 150, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 508, 100, 572, 150, 3, 13), nullptr);
+  EXPECT_NE(FindBox(ops, 220, 150, 284, 200, 3, 15), nullptr);
+  EXPECT_NE(FindBox(ops, 540, 200, 604, 250, 3, 15), nullptr);
+  EXPECT_NE(FindBox(ops, 508, 300, 572, 350, 3, 15), nullptr);
   EXPECT_EQ(CountIf(ops, [](const RecordedOp& op) {
               return op.op == "box" && op.border == 3 && op.y1 >= 100 && op.y2 <= 350;
             }),
@@ -513,18 +483,18 @@ TEST(OrvantiTopics46, QuestionSevenAndEight) {
 
 TEST(OrvantiTopics46, ProblemsOneToThree) {
   const ScriptedRun run = RunScripted("orvanti", "6\\r1\\r  2\\r 6\\r7\\r");
-  ExpectCleanEnd(run);
+  ExpectCleanEndOnce(run);
   // item 1: only the heading until the first key
   const std::vector<RecordedOp> head = run.AfterKey(4);
-  EXPECT_NE(BoxAt(head, 72, 30, 528, 78, 3, 13), nullptr);
+  EXPECT_NE(FindBox(head, 72, 30, 528, 78, 3, 13), nullptr);
   EXPECT_EQ(GlyphsOf(head, 0), "P113(関数　基本の問題)");
   EXPECT_EQ(CountIf(head, [](const RecordedOp& op) { return op.op == "text" && op.y > 80 && op.y < 640; }), 0);
   const std::vector<RecordedOp> p1 = run.AfterKey(5);
-  EXPECT_NE(BoxAt(p1, 36, 90, 80, 134, 4, 3), nullptr);
+  EXPECT_NE(FindBox(p1, 36, 90, 80, 134, 4, 3), nullptr);
   EXPECT_NE(GlyphAt(p1, "1", 36 + 10, 90, 13, 12), nullptr);
   EXPECT_EQ(GlyphsOf(p1, 5), "y=3πx2");
   const std::vector<RecordedOp> p2 = run.AfterKey(6);
-  EXPECT_NE(BoxAt(p2, 36, 190, 80, 234, 4, 3), nullptr);
+  EXPECT_NE(FindBox(p2, 36, 190, 80, 234, 4, 3), nullptr);
   EXPECT_NE(GlyphAt(p2, "(", 80, 190, 3), nullptr);
   EXPECT_NE(GlyphAt(p2, "答", 148, 430, 5, 30), nullptr);
   EXPECT_NE(GlyphAt(p2, "(", 646, 90, 3), nullptr);
@@ -537,8 +507,8 @@ TEST(OrvantiTopics46, ProblemsOneToThree) {
 
   // problem 3: the graphs and labels, then the answers after one key
   const std::vector<RecordedOp> p3 = run.AfterKey(8);
-  EXPECT_NE(BoxAt(p3, 72, 30, 528, 78, 3, 13), nullptr);
-  EXPECT_EQ(BoxAt(p3, 72, 30, 528, 78, 3, 13)->pen, 5);
+  EXPECT_NE(FindBox(p3, 72, 30, 528, 78, 3, 13), nullptr);
+  EXPECT_EQ(FindBox(p3, 72, 30, 528, 78, 3, 13)->pen, 5);
   EXPECT_NE(LineBetween(p3, 932, 50, 932, 610, 0), nullptr);
   EXPECT_NE(GlyphAt(p3, "(", 994.6f, 20, 3, 0.3f), nullptr);
   EXPECT_NE(GlyphAt(p3, "(", 1057.2f, 50, 5, 0.3f), nullptr);
@@ -561,11 +531,11 @@ TEST(OrvantiTopics46, ProblemsFourToSixFollowTheirMarks) {
     SCOPED_TRACE("item " + std::to_string(c.item));
     const ScriptedRun run =
         RunScripted("orvanti", "6\\r" + std::to_string(c.item) + "\\r6\\r7\\r");
-    ExpectCleanEnd(run);
+    ExpectCleanEndOnce(run);
     const std::vector<RecordedOp> ops = run.AfterKey(4);
     EXPECT_EQ(CountIf(ops, IsWaitBox), 0);
-    EXPECT_NE(BoxAt(ops, 572, 30, 616, 74, 4, 3), nullptr);
-    EXPECT_EQ(TextIn(ops, 572, 30, 616, 74, 13), c.number);
+    EXPECT_NE(FindBox(ops, 572, 30, 616, 74, 4, 3), nullptr);
+    EXPECT_EQ(GlyphsIn(ops, 572, 30, 616, 74, 13), c.number);
     EXPECT_EQ(GlyphsOf(ops, 5), c.answer);
   }
   const ScriptedRun p4 = RunScripted("orvanti", "6\\r3\\r6\\r7\\r");
@@ -604,19 +574,19 @@ TEST(OrvantiTopics46, PenWidthsCarryIntoTheNextScene) {
     int border, fill;
     int pen;
   };
-  const std::string shape = "4\\r1\\r" + Sp(4), incDec = "4\\r2\\r" + Sp(8),
-                    rate = "4\\r3\\r" + Sp(3);
+  const std::string shape = "4\\r1\\r" + AnyKeys(4), incDec = "4\\r2\\r" + AnyKeys(8),
+                    rate = "4\\r3\\r" + AnyKeys(3);
   const Case cases[] = {
       {"inc-dec after start-up", incDec, 44, 30, 534, 80, 3, 13, 3},
-      {"inc-dec after the shape summary", shape + "2\\r" + Sp(8), 44, 30, 534, 80, 3, 13, 5},
-      {"inc-dec after itself", incDec + "2\\r" + Sp(8), 44, 30, 534, 80, 3, 13, 4},
-      {"rate after inc-dec", incDec + "3\\r" + Sp(3), 44, 30, 534, 80, 3, 13, 4},
+      {"inc-dec after the shape summary", shape + "2\\r" + AnyKeys(8), 44, 30, 534, 80, 3, 13, 5},
+      {"inc-dec after itself", incDec + "2\\r" + AnyKeys(8), 44, 30, 534, 80, 3, 13, 4},
+      {"rate after inc-dec", incDec + "3\\r" + AnyKeys(3), 44, 30, 534, 80, 3, 13, 4},
       {"problem 4 after the rate summary", rate + "4\\r6\\r3\\r", 72, 30, 528, 78, 3, 13, 5},
       {"problem 5 after inc-dec", incDec + "4\\r6\\r4\\r", 72, 30, 528, 78, 3, 13, 4},
       {"question 8 after start-up", "5\\r4\\r", 60, 100, 252, 150, 3, 13, 3},
-      {"question 8 after the definition", "5\\r1\\r" + Sp(8) + "4\\r", 60, 100, 252, 150, 3,
+      {"question 8 after the definition", "5\\r1\\r" + AnyKeys(8) + "4\\r", 60, 100, 252, 150, 3,
        13, 5},
-      {"question 8 after the roller coaster", "5\\r2\\r" + Sp(24) + "4\\r", 60, 100, 252, 150, 3,
+      {"question 8 after the roller coaster", "5\\r2\\r" + AnyKeys(24) + "4\\r", 60, 100, 252, 150, 3,
        13, 5},
       {"problem 1 after problem 3", "6\\r2\\r 1\\r  ", 72, 30, 528, 78, 3, 13, 5},
       {"problem 6 after start-up", "6\\r5\\r", 72, 30, 528, 78, 3, 13, 3},
@@ -636,7 +606,7 @@ TEST(OrvantiTopics46, PenWidthsCarryIntoTheNextScene) {
   }
   // problem 6's graph dots take the carried width too
   const ScriptedRun after3 = RunScripted("orvanti", "6\\r2\\r 5\\r");
-  const std::vector<RecordedOp> dots = DotsOf(after3.SinceLastClear(), 1, 7);
+  const std::vector<RecordedOp> dots = Dots(after3.SinceLastClear(), 1, 7);
   ASSERT_FALSE(dots.empty());
   EXPECT_EQ(dots.back().pen, 5);
 }
@@ -661,7 +631,7 @@ struct ProbeRig {
   RecordingScreen screen;
   ScriptedRuntime rt;
   Probe k;
-  ProbeRig() : rt(screen, ScriptedRuntime::ParseKeys(Sp(30))), k(rt) {}
+  ProbeRig() : rt(screen, ScriptedRuntime::ParseKeys(AnyKeys(30))), k(rt) {}
   float Width(const std::string& text) {
     k.A_s = text;
     k.MeasureMathText();

@@ -8,6 +8,7 @@
 #include "platform/cairo_screen.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson::testing {
 namespace {
@@ -222,15 +223,6 @@ TEST(PromptStrip, LeavesTheSceneVariablesAlone) {
     EXPECT_EQ(s.G(2, 1), 120) << r.name;
     EXPECT_EQ(rig.rt.keysLeft(), 0u) << r.name;
   }
-}
-
-// Pixels of the band y0..y1 between x0 and x1 that are not the colour c.
-int OffColour(CairoScreen& raster, float x0, float x1, float y0, float y1, int c) {
-  int n = 0;
-  for (float y = y0; y < y1; y += 1)
-    for (float x = x0; x < x1; x += 1)
-      if (raster.PixelAt(x, y) != PaletteRgb(c)) ++n;
-  return n;
 }
 
 TEST(PromptStrip, Pictures) {

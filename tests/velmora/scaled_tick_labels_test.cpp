@@ -9,6 +9,7 @@
 #include "lessons/velmora/velmora.h"
 #include "platform/recording_screen.h"
 #include "platform/scripted_runtime.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
@@ -41,10 +42,7 @@ struct TickBench {
   }
 };
 
-struct Label {
-  std::string text;
-  float x, y;
-};
+using Label = PlacedText;
 
 // The visible small-text glyphs grouped into labels: a glyph continues the
 // label before it when it stands on the same line where that one ended.
@@ -61,14 +59,7 @@ std::vector<Label> LabelsOf(const RecordingScreen& screen) {
 }
 
 void ExpectLabels(const RecordingScreen& screen, const std::vector<Label>& want) {
-  const std::vector<Label> got = LabelsOf(screen);
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(want[i].text);
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_FLOAT_EQ(got[i].x, want[i].x);
-    EXPECT_FLOAT_EQ(got[i].y, want[i].y);
-  }
+  ExpectPlacedTexts(LabelsOf(screen), want);
 }
 
 // The braking graph's plane: 9 steps of 10 across, 27 of 1 up, 23 a step.

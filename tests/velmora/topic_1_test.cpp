@@ -16,55 +16,10 @@
 #include "platform/scripted_runtime.h"
 #include "programs/catalog.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
-
-std::string AnyKeys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
-bool IsKeyWaitBox(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.y2 == 693 &&
-         op.fill == 4;
-}
-
-bool IsPromptLineWipe(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 && op.y2 == 720 &&
-         op.fill == 15;
-}
-
-// The ops of each sub-menu choice, from the wipe of the prompt line that
-// follows the choice up to the next such wipe.
-std::vector<std::vector<RecordedOp>> ChoiceSegments(const ScriptedRun& run) {
-  std::vector<std::vector<RecordedOp>> out;
-  for (const RecordedOp& op : run.ops) {
-    if (IsPromptLineWipe(op)) {
-      out.emplace_back();
-      continue;
-    }
-    if (!out.empty()) out.back().push_back(op);
-  }
-  return out;
-}
-
-int KeyWaits(const std::vector<RecordedOp>& ops) {
-  int n = 0;
-  for (const RecordedOp& op : ops) n += IsKeyWaitBox(op);
-  return n;
-}
-
-// The glyphs of one colour on the text line whose top is y (italic letters
-// stand up to 22 higher, points lower), concatenated, within x from..to.
-std::string LineText(const std::vector<RecordedOp>& ops, float y, int colour,
-                     float xFrom = -1e9f, float xTo = 1e9f) {
-  std::string s;
-  for (const RecordedOp& op : ops)
-    if (op.op == "text" && op.colour == colour && op.y >= y - 22 && op.y <= y + 14 &&
-        op.x >= xFrom && op.x < xTo)
-      s += op.text;
-  return s;
-}
 
 // Every glyph on the text line whose top is y, whatever its colour.
 std::string AnyColourLine(const std::vector<RecordedOp>& ops, float y) {
@@ -74,15 +29,6 @@ std::string AnyColourLine(const std::vector<RecordedOp>& ops, float y) {
   return s;
 }
 
-const RecordedOp* FindBox(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                          float y2, int border, int fill) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2) && op.border == border && op.fill == fill)
-      return &op;
-  return nullptr;
-}
-
 int CountBoxes(const std::vector<RecordedOp>& ops, float x1, float y1, float x2, float y2,
                int colour) {
   int n = 0;
@@ -90,38 +36,6 @@ int CountBoxes(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
     n += op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
          Near(op.y2, y2) && op.border == colour && op.fill == colour;
   return n;
-}
-
-const RecordedOp* FindText(const std::vector<RecordedOp>& ops, const std::string& text, float x,
-                           float y, int colour) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "text" && op.text == text && Near(op.x, x, 0.1f) && Near(op.y, y, 0.1f) &&
-        op.colour == colour)
-      return &op;
-  return nullptr;
-}
-
-const RecordedOp* FindLine(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                           float y2) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "line" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2))
-      return &op;
-  return nullptr;
-}
-
-std::vector<RecordedOp> Circles(const std::vector<RecordedOp>& ops, float r) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == "circle" && op.r == r) out.push_back(op);
-  return out;
-}
-
-std::vector<RecordedOp> Of(const std::vector<RecordedOp>& ops, const std::string& kind) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == kind) out.push_back(op);
-  return out;
 }
 
 // The ops from the first op matching `from` up to (not including) the
@@ -137,14 +51,6 @@ std::vector<RecordedOp> Between(const std::vector<RecordedOp>& ops,
     if (in) out.push_back(op);
   }
   return out;
-}
-
-void ExpectCleanEnd(const ScriptedRun& run) {
-  EXPECT_FALSE(run.faulted) << "fault step " << run.faultStep << " code " << run.faultCode;
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.keysLeft, 0u);
-  ASSERT_FALSE(run.ops.empty());
-  EXPECT_EQ(run.ops.back().op, "end") << "the tour ends on the main menu's last item";
 }
 
 // ---------------------------------------------------------------- main menu
@@ -272,7 +178,7 @@ TEST_F(BrakingFallTour, CarAtRest) {
   EXPECT_EQ(stroke->pen, 5);
   EXPECT_NE(FindLine(before, 220, 540, 220, 545), nullptr);
   // At rest: no speed lines, no wait.
-  EXPECT_EQ(Of(before, "wait").size(), 0u);
+  EXPECT_EQ(OpsOfKind(before, "wait").size(), 0u);
   EXPECT_EQ(FindLine(before, 30, 510, 20, 510), nullptr);
 }
 
@@ -302,7 +208,7 @@ TEST_F(BrakingAnimation, FiftyFramesAtThePaceOfTheirWaits) {
   EXPECT_EQ(CountBoxes(ops, 0, 400, 1760, 2200, 15), 50);
   EXPECT_EQ(CountBoxes(ops, 0, 410, 1760, 2210, 15), 1);
   // No key is read during the animation.
-  EXPECT_EQ(Of(ops, "key").size(), 0u);
+  EXPECT_EQ(OpsOfKind(ops, "key").size(), 0u);
   // Frames 1 to 24 wait 10; 25 to 50 wait 10, then 20 with the skid.
   const auto frame = FrameOf(ops);
   std::vector<std::vector<int>> waits(51);
@@ -394,8 +300,8 @@ TEST_F(BrakingAnimation, SkidMarksGrowFromFrame25) {
       ops, [](const RecordedOp& op) { return op.op == "box" && op.y1 == 410 && op.fill == 15; },
       [](const RecordedOp&) { return false; });
   EXPECT_NE(FindBox(final, 1050, 470, 1170, 550, 0, 9), nullptr);
-  EXPECT_EQ(Of(final, "polyline").size(), 0u);
-  for (const RecordedOp& op : Of(final, "line")) EXPECT_NE(op.pen, 2);
+  EXPECT_EQ(OpsOfKind(final, "polyline").size(), 0u);
+  for (const RecordedOp& op : OpsOfKind(final, "line")) EXPECT_NE(op.pen, 2);
 }
 
 TEST_F(BrakingFallTour, BrakingMarkQuestionAndTable) {
@@ -426,7 +332,7 @@ TEST_F(BrakingFallTour, BrakingMarkQuestionAndTable) {
   EXPECT_NE(FindText(ops, "①", 57, 290, 7), nullptr);
   EXPECT_NE(FindText(ops, "②", 57, 340, 7), nullptr);
   // The scene ends on the last text without a key wait.
-  EXPECT_FALSE(IsKeyWaitBox(Of(ops, "box").back()));
+  EXPECT_FALSE(IsKeyWaitBox(OpsOfKind(ops, "box").back()));
 }
 
 TEST_F(BrakingFallTour, TableScene) {
@@ -588,8 +494,8 @@ TEST_F(BrakingFallTour, FallingBall) {
       ops, [&](const RecordedOp& op) { return op.op == "circle" && op.r == 16 && op.y == 50 &&
                                               op.fill == 5; },
       IsKeyWaitBox);
-  EXPECT_EQ(Of(strobeOps, "wait").size(), 0u);
-  EXPECT_EQ(Of(strobeOps, "text").size(), 0u) << "the texts come after a key";
+  EXPECT_EQ(OpsOfKind(strobeOps, "wait").size(), 0u);
+  EXPECT_EQ(OpsOfKind(strobeOps, "text").size(), 0u) << "the texts come after a key";
   // The tower: the scene's own, one before each fall and one a frame, and
   // the strobe's.
   EXPECT_EQ(static_cast<int>(std::count_if(ops.begin(), ops.end(), [](const RecordedOp& op) {
@@ -677,7 +583,7 @@ TEST(BrakingTable, LayoutAndWhatItLeaves) {
   EXPECT_EQ(v.T_s(12), "2.0");
   EXPECT_EQ(v.T_s(0), "速さ(km／h)");
   // Twelve cells, nothing drawn from 840 to 930.
-  const auto boxes = Of(rig.screen.ops(), "box");
+  const auto boxes = OpsOfKind(rig.screen.ops(), "box");
   ASSERT_EQ(boxes.size(), 12u);
   for (const RecordedOp& b : boxes) {
     EXPECT_LE(b.x2, 840);
@@ -767,15 +673,6 @@ class FrameRuntime : public ScriptedRuntime {
     ScriptedRuntime::Wait(ticks);
   }
 };
-
-// Pixels in the rectangle that are not the colour c.
-int OffColour(CairoScreen& raster, float x0, float x1, float y0, float y1, int c) {
-  int n = 0;
-  for (float y = y0; y < y1; y += 1)
-    for (float x = x0; x < x1; x += 1)
-      if (raster.PixelAt(x, y) != PaletteRgb(c)) ++n;
-  return n;
-}
 
 TEST(BrakingAnimationPicture, NoTraceOfTheBrakeMark) {
   CairoScreen raster;

@@ -14,38 +14,17 @@
 #include "lessons/velmora/velmora.h"
 #include "platform/scripted_runtime.h"
 #include "tests/support/harness.h"
+#include "tests/support/log_queries.h"
 
 namespace lesson {
 namespace {
 
-std::string Sp(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-bool Near(float a, float b, float tol = 0.01f) { return std::fabs(a - b) <= tol; }
-
-int CountIf(const std::vector<RecordedOp>& ops, const std::function<bool(const RecordedOp&)>& f) {
-  return static_cast<int>(std::count_if(ops.begin(), ops.end(), f));
-}
-
-bool IsWaitBox(const RecordedOp& op) {
-  return op.op == "box" && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.y2 == 693 &&
-         op.fill == 4;
-}
 bool IsSlideBox(const RecordedOp& op) {
   return op.op == "box" && op.x1 == 16 && op.y1 == 657 && op.x2 == 496 && op.y2 == 693 &&
          op.border == 13 && op.fill == 4;
 }
-bool IsOptionLine(const RecordedOp& op) { return op.op == "text" && op.x == 16 && op.y == 666; }
 bool IsMenuTitle(const RecordedOp& op) {
   return op.op == "text" && op.x == 264 && op.y == 30 && op.text == "＜";
-}
-
-const RecordedOp* FindBox(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
-                          float y2, int border, int fill) {
-  for (const RecordedOp& op : ops)
-    if (op.op == "box" && Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) &&
-        Near(op.y2, y2) && op.border == border && op.fill == fill)
-      return &op;
-  return nullptr;
 }
 
 const RecordedOp* FindLine(const std::vector<RecordedOp>& ops, float x1, float y1, float x2,
@@ -78,14 +57,6 @@ const RecordedOp* FindPolyline(const std::vector<RecordedOp>& ops, const std::ve
         (!filled || op.fill == fill) && SamePoints(op.points, pts, tol))
       return &op;
   return nullptr;
-}
-
-// Filled circles of radius r in colour (dots of graphs, points, arcs).
-std::vector<RecordedOp> Dots(const std::vector<RecordedOp>& ops, float r, int colour) {
-  std::vector<RecordedOp> out;
-  for (const RecordedOp& op : ops)
-    if (op.op == "circle" && op.filled && op.r == r && op.fill == colour) out.push_back(op);
-  return out;
 }
 
 // A glyph drawn with its cell's top-left exactly at (x, y).
@@ -137,13 +108,6 @@ float RowStart(const std::vector<RecordedOp>& ops, float y, int colour) {
   return x;
 }
 
-void ExpectCleanEnd(const ScriptedRun& run) {
-  EXPECT_FALSE(run.faulted) << "fault at step " << run.faultStep << " code " << run.faultCode;
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.Count("end"), 1) << "the run did not get back to the main menu's last item";
-  EXPECT_EQ(run.keysLeft, 0u);
-}
-
 // A scene entered with "T\rK\r" from start-up: its step s is what follows
 // key 4 + s - 1.
 std::vector<RecordedOp> Step(const ScriptedRun& run, int s) { return run.AfterKey(3 + s); }
@@ -181,12 +145,12 @@ TEST(VelmoraTopics56, TopicsOpenOnTheirSubMenusAndRefuseOutOfRange) {
     SCOPED_TRACE("topic " + std::to_string(c.topic));
     const ScriptedRun run = RunScripted(
         "velmora", std::to_string(c.topic) + "\\r" + c.refused + std::to_string(c.last) + "\\r8\\r");
-    ExpectCleanEnd(run);
+    ExpectCleanEndOnce(run);
     EXPECT_EQ(CountIf(run.ops, IsOptionLine), c.refusedCount + 1);
     EXPECT_NE(run.AllText().find(c.optionLine), std::string::npos);
     // no goal banner, no scene: nothing but menus and prompts
     EXPECT_FALSE(GlyphAt(run.ops, 44, 240, "<", 3));
-    EXPECT_EQ(CountIf(run.ops, IsWaitBox), 0);
+    EXPECT_EQ(CountIf(run.ops, IsKeyWaitBox), 0);
     // the last item leads back to the whole main menu
     EXPECT_EQ(CountIf(run.ops, IsMenuTitle), 2);
   }
@@ -202,17 +166,17 @@ TEST(VelmoraTopics56, EverySceneTakesItsKeysAndReturnsToItsMenu) {
     int last;          // the sub-menu's last item
   };
   const Case cases[] = {
-      {5, 1, Sp(9), 9, 6},  {5, 2, Sp(3), 3, 6},  {5, 3, Sp(2), 2, 6},
-      {5, 4, Sp(2), 2, 6},  {5, 5, Sp(4), 4, 6},  {6, 1, Sp(1), 1, 4},
-      {6, 2, Sp(15), 15, 4}, {6, 3, "1" + Sp(11), 11, 4},
+      {5, 1, AnyKeys(9), 9, 6},  {5, 2, AnyKeys(3), 3, 6},  {5, 3, AnyKeys(2), 2, 6},
+      {5, 4, AnyKeys(2), 2, 6},  {5, 5, AnyKeys(4), 4, 6},  {6, 1, AnyKeys(1), 1, 4},
+      {6, 2, AnyKeys(15), 15, 4}, {6, 3, "1" + AnyKeys(11), 11, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("topic " + std::to_string(c.topic) + " item " + std::to_string(c.item));
     const ScriptedRun run =
         RunScripted("velmora", std::to_string(c.topic) + "\\r" + std::to_string(c.item) + "\\r" +
                                    c.keys + std::to_string(c.last) + "\\r8\\r");
-    ExpectCleanEnd(run);
-    EXPECT_EQ(CountIf(run.ops, IsWaitBox), c.waits);
+    ExpectCleanEndOnce(run);
+    EXPECT_EQ(CountIf(run.ops, IsKeyWaitBox), c.waits);
     EXPECT_EQ(CountIf(run.ops, IsOptionLine), 2);
     // the scene cleared the screen from the top-left corner, 1760 by 1800
     EXPECT_NE(FindBox(Scene(run), 0, 0, 1760, 1800, 15, 15), nullptr);
@@ -239,8 +203,8 @@ TEST(VelmoraTopics56, ChapterHeadersAndTheirPenWidth) {
       {"6\\r2\\r", 72, 30, 360, "P125", "2", 5},
       {"6\\r3\\r", 84, 20, 360, "P125", "3", 3},
       // after a scene that left pen 5, the cells are drawn at 5
-      {"5\\r1\\r" + Sp(9) + "2\\r", 72, 30, 456, "P124", "2", 5},
-      {"5\\r5\\r" + Sp(4) + "3\\r", 72, 30, 396, "P124", "3", 5},
+      {"5\\r1\\r" + AnyKeys(9) + "2\\r", 72, 30, 456, "P124", "2", 5},
+      {"5\\r5\\r" + AnyKeys(4) + "3\\r", 72, 30, 396, "P124", "3", 5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -264,14 +228,14 @@ TEST(VelmoraTopics56, ChapterHeadersAndTheirPenWidth) {
 
 class GraphFeaturesTour : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "5\\r1\\r" + Sp(9) + "6\\r8\\r")); }
+  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "5\\r1\\r" + AnyKeys(9) + "6\\r8\\r")); }
   static void TearDownTestSuite() { delete run_; }
   static ScriptedRun* run_;
 };
 ScriptedRun* GraphFeaturesTour::run_ = nullptr;
 
 TEST_F(GraphFeaturesTour, PlaneHasAxesOnlyAndFiveLabelledGraphs) {
-  ExpectCleanEnd(*run_);
+  ExpectCleanEndOnce(*run_);
   const std::vector<RecordedOp> first = Step(*run_, 1);
   EXPECT_NE(FindLine(first, 812, 90, 812, 570, 0), nullptr) << "y axis";
   EXPECT_NE(FindLine(first, 572, 330, 1052, 330, 0), nullptr) << "x axis";
@@ -370,10 +334,10 @@ TEST(VelmoraTopics56, PlanesDoNotDependOnTheScaleLeftBefore) {
     std::string keys;
   };
   const Case scenes[] = {
-      {"graph features", [](VelmoraProbe& v) { v.GraphFeaturesScene(); }, Sp(9)},
-      {"coefficient from a point", [](VelmoraProbe& v) { v.CoefficientFromPointScene(); }, Sp(3)},
-      {"parabola and triangle", [](VelmoraProbe& v) { v.ParabolaTriangleScene(); }, Sp(15)},
-      {"sliding overlap", [](VelmoraProbe& v) { v.SlidingOverlapScene(); }, "1" + Sp(11)},
+      {"graph features", [](VelmoraProbe& v) { v.GraphFeaturesScene(); }, AnyKeys(9)},
+      {"coefficient from a point", [](VelmoraProbe& v) { v.CoefficientFromPointScene(); }, AnyKeys(3)},
+      {"parabola and triangle", [](VelmoraProbe& v) { v.ParabolaTriangleScene(); }, AnyKeys(15)},
+      {"sliding overlap", [](VelmoraProbe& v) { v.SlidingOverlapScene(); }, "1" + AnyKeys(11)},
   };
   const std::pair<float, float> scales[] = {{10, 1}, {1, 25}, {20, 300}};
   for (const Case& c : scenes) {
@@ -396,8 +360,8 @@ TEST(VelmoraTopics56, PlanesDoNotDependOnTheScaleLeftBefore) {
 // Topic 5, problems 2 to 4
 
 TEST(VelmoraTopics56, CoefficientFromPointDrawsItsPlaneAndParabola) {
-  const ScriptedRun run = RunScripted("velmora", "5\\r2\\r" + Sp(3) + "6\\r8\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("velmora", "5\\r2\\r" + AnyKeys(3) + "6\\r8\\r");
+  ExpectCleanEndOnce(run);
   const std::vector<RecordedOp> three = Step(run, 3);
   EXPECT_EQ(Row(three, 560, 5), "y=-2");
   EXPECT_EQ(Row(Step(run, 2), 260, 5), "y=-x2");
@@ -424,13 +388,13 @@ TEST(VelmoraTopics56, RateOfChangePutsItsConclusionOnTheRight) {
     std::string answer;  // its line as the row reads it (the fraction stands above and below)
   };
   const Case cases[] = {
-      {"5\\r3\\r" + Sp(2) + "6\\r8\\r", 360, 430, "したがって、9a=-6", "a=-="},
-      {"6\\r1\\r" + Sp(1) + "4\\r8\\r", 240, 310, "したがって、8a=2", "a=="},
+      {"5\\r3\\r" + AnyKeys(2) + "6\\r8\\r", 360, 430, "したがって、9a=-6", "a=-="},
+      {"6\\r1\\r" + AnyKeys(1) + "4\\r8\\r", 240, 310, "したがって、8a=2", "a=="},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     const ScriptedRun run = RunScripted("velmora", c.keys);
-    ExpectCleanEnd(run);
+    ExpectCleanEndOnce(run);
     const std::vector<RecordedOp> ops = Scene(run);
     // "9a" in colour 3 ends the first line of (2); the conclusion starts 96
     // after it, on the same line, and its second line 192 further right
@@ -453,8 +417,8 @@ TEST(VelmoraTopics56, RateOfChangePutsItsConclusionOnTheRight) {
 }
 
 TEST(VelmoraTopics56, RangeOfYAnswers) {
-  const ScriptedRun run = RunScripted("velmora", "5\\r4\\r" + Sp(2) + "6\\r8\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("velmora", "5\\r4\\r" + AnyKeys(2) + "6\\r8\\r");
+  ExpectCleanEndOnce(run);
   EXPECT_EQ(Row(Step(run, 2), 150, 3), "11");
   EXPECT_EQ(Row(Step(run, 2), 210, 3), "-4");
   EXPECT_EQ(Row(Step(run, 2), 280, 5), "-4≦y≦11");
@@ -470,14 +434,14 @@ TEST(VelmoraTopics56, RangeOfYAnswers) {
 
 class MovingPointTour : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "5\\r5\\r" + Sp(4) + "6\\r8\\r")); }
+  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "5\\r5\\r" + AnyKeys(4) + "6\\r8\\r")); }
   static void TearDownTestSuite() { delete run_; }
   static ScriptedRun* run_;
 };
 ScriptedRun* MovingPointTour::run_ = nullptr;
 
 TEST_F(MovingPointTour, FigureOfTheFirstStep) {
-  ExpectCleanEnd(*run_);
+  ExpectCleanEndOnce(*run_);
   const std::vector<RecordedOp> ops = Step(*run_, 1);
   const RecordedOp* outline =
       FindPolyline(ops, {{748, 530}, {988, 530}, {988, 50}, {748, 530}}, 0, false, 0);
@@ -539,14 +503,14 @@ TEST_F(MovingPointTour, MarksOfXAndTwoXAndTheWorking) {
 
 class ParabolaTriangleTour : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "6\\r2\\r" + Sp(15) + "4\\r8\\r")); }
+  static void SetUpTestSuite() { run_ = new ScriptedRun(RunScripted("velmora", "6\\r2\\r" + AnyKeys(15) + "4\\r8\\r")); }
   static void TearDownTestSuite() { delete run_; }
   static ScriptedRun* run_;
 };
 ScriptedRun* ParabolaTriangleTour::run_ = nullptr;
 
 TEST_F(ParabolaTriangleTour, FigurePointsAndDropLines) {
-  ExpectCleanEnd(*run_);
+  ExpectCleanEndOnce(*run_);
   const std::vector<RecordedOp> one = Step(*run_, 1);
   for (const Point p : {Point{973, 330}, Point{793, 240}, Point{1063, 375}})
     EXPECT_EQ(CountIf(Dots(one, 6, 5), [&](const RecordedOp& d) { return d.x == p.x && d.y == p.y; }), 1)
@@ -622,8 +586,8 @@ TEST(VelmoraTopics56, SlidingFigureInEachOfItsNineOffsets) {
   // Enter, letters and digits other than 1 all move the trapezoid; the ninth
   // move brings it back to offset 0; "1" ends the slide.
   const std::string moves = "\\ra2 0\\rx9\\r";
-  const ScriptedRun run = RunScripted("velmora", "6\\r3\\r" + moves + "1" + Sp(11) + "4\\r8\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("velmora", "6\\r3\\r" + moves + "1" + AnyKeys(11) + "4\\r8\\r");
+  ExpectCleanEndOnce(run);
   EXPECT_EQ(CountIf(run.ops, IsSlideBox), 10);
   for (int k = 0; k <= 9; k++) {
     const int pp = k % 9;
@@ -699,16 +663,16 @@ TEST(VelmoraTopics56, SlideStatePointElevenAndTheScenesFollowUp) {
     }
     return Json(out);
   };
-  const ScriptedRun first = RunScripted("velmora", "6\\r3\\r1" + Sp(11) + "4\\r8\\r");
-  const ScriptedRun later = RunScripted("velmora", "6\\r3\\r" + Sp(13) + "1" + Sp(11) + "4\\r8\\r");
-  ExpectCleanEnd(first);
-  ExpectCleanEnd(later);
+  const ScriptedRun first = RunScripted("velmora", "6\\r3\\r1" + AnyKeys(11) + "4\\r8\\r");
+  const ScriptedRun later = RunScripted("velmora", "6\\r3\\r" + AnyKeys(13) + "1" + AnyKeys(11) + "4\\r8\\r");
+  ExpectCleanEndOnce(first);
+  ExpectCleanEndOnce(later);
   EXPECT_EQ(tail(first), tail(later));
 }
 
 TEST(VelmoraTopics56, SlidingOverlapSolution) {
-  const ScriptedRun run = RunScripted("velmora", "6\\r3\\r1" + Sp(11) + "4\\r8\\r");
-  ExpectCleanEnd(run);
+  const ScriptedRun run = RunScripted("velmora", "6\\r3\\r1" + AnyKeys(11) + "4\\r8\\r");
+  ExpectCleanEndOnce(run);
   // a scene step s follows key 5 + s - 1 here (the slide took the key "1")
   const auto step = [&](int s) { return run.AfterKey(4 + s); };
   const std::vector<RecordedOp> two = step(2);
