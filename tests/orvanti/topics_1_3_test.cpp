@@ -672,6 +672,57 @@ TEST(RangeFigure, PlotRangeOnParabola) {
   }
 }
 
+// The rate drill's worked examples: each starts 40 right of the last answer
+// box, on its line; the second drill is set 90 below the first example and
+// clears only from there; the scene keeps the pen width it found.
+TEST(RateDrillScene, WorkedExamplesBelowTheirDrills) {
+  ProbeRig rig(" 1\r" + AnyKeys(3) + " 1\r" + AnyKeys(4));
+  rig.k.RandomSeed(3);
+  rig.k.SetPenWidth(4);
+  rig.k.RateDrillScene();
+  EXPECT_EQ(rig.k.GetPenWidth(), 4);
+  const auto stages = Stages(rig.screen.ops());
+  ASSERT_EQ(stages.size(), 10u);
+  auto lastAnswerBox = [](const std::vector<RecordedOp>& ops) {
+    const RecordedOp* box = nullptr;
+    for (const RecordedOp& op : ops)
+      if (op.op == "box" && op.fill == 13) box = &op;
+    return box;
+  };
+  // The left edge of what is drawn in one colour on a line (fractions
+  // included: their parts stand up to 30 above and 40 below it).
+  auto leftEdge = [](const std::vector<RecordedOp>& ops, float y, int colour) {
+    float x = 1e9f;
+    for (const RecordedOp& op : ops)
+      if (op.op == "text" && op.colour == colour && op.y >= y - 30 && op.y <= y + 40)
+        x = std::min(x, op.x);
+    return x;
+  };
+  const struct {
+    size_t stage;
+    float line, fractionLine;
+  } examples[] = {{1, 110, 200}, {5, 390, 480}};
+  for (const auto& e : examples) {
+    SCOPED_TRACE(e.line);
+    const RecordedOp* box = lastAnswerBox(stages.at(e.stage));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->y1, e.line - 8);
+    EXPECT_EQ(box->pen, 4);
+    EXPECT_NE(FindText(stages.at(e.stage), "y", box->x2 + 40, e.line, 7), nullptr);
+    EXPECT_EQ(leftEdge(stages.at(e.stage), e.fractionLine, 0), 80);
+  }
+  EXPECT_EQ(LineText(stages.at(3), 200, 5), "8");
+  EXPECT_NE(FindBox(stages.at(4), 0, 290, 1760, 2090, 15, 15), nullptr);
+  for (size_t s = 4; s < stages.size(); ++s)
+    for (const RecordedOp& op : stages[s])
+      if (op.op == "box" && op.fill == 15 && op.y1 < 290) ADD_FAILURE() << "cleared at " << op.y1;
+  EXPECT_EQ(LineText(stages.at(4), 310, 0).rfind("②y=", 0), 0u);
+  // Its third line starts back at the column, 40 (the "=" stands 4 in).
+  EXPECT_NEAR(leftEdge(stages.at(7), 560, 0), 42, 2);
+  EXPECT_EQ(LineText(stages.at(8), 560, 5), "16");
+  EXPECT_NE(FindText(stages.at(9), "教", 480, 600, 7), nullptr);
+}
+
 }  // namespace
 }  // namespace orvanti_test
 }  // namespace lesson
