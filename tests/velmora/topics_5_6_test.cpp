@@ -720,5 +720,31 @@ TEST(VelmoraTopics56, SlidingOverlapSolution) {
   EXPECT_EQ(Row(step(12), 590, 5), "答2.5cm");
 }
 
+// The overlap's dimension arcs lie on the sides the problem gives them: the
+// middle dot of each 19-dot arc is its apex, 20 (40 for x-2) off the edge.
+TEST(VelmoraTopics56, SlidingOverlapArcsBulgeToTheirSides) {
+  const ScriptedRun run = RunScripted("velmora", "6\\r3\\r1" + Sp(11) + "4\\r8\\r");
+  ExpectCleanEnd(run);
+  struct Arc {
+    int step, index;  // the scene step and the arc's place among its dots
+    float x, y;       // the apex
+    const char* what;
+  };
+  const Arc arcs[] = {
+      {2, 0, 890, 165, "x along EF, left of it"},
+      {4, 0, 1015, 230, "x along FC, below l"},
+      {4, 1, 890, 150, "2cm along EF, left of it"},
+      {4, 2, 955, 50, "x-2 along ED, above the top edge"},
+  };
+  for (const Arc& a : arcs) {
+    SCOPED_TRACE(a.what);
+    const std::vector<RecordedOp> dots = Dots(run.AfterKey(4 + a.step), 0.5f, 3);
+    ASSERT_GE(dots.size(), 19u * (a.index + 1));
+    const RecordedOp& apex = dots[19 * a.index + 9];
+    EXPECT_NEAR(apex.x, a.x, 0.01f);
+    EXPECT_NEAR(apex.y, a.y, 0.01f);
+  }
+}
+
 }  // namespace
 }  // namespace lesson
