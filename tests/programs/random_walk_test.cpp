@@ -12,10 +12,14 @@
 #include <cstdlib>
 #include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "lessons/kasimel/kasimel.h"
+#include "lessons/orvanti/orvanti.h"
+#include "lessons/velmora/velmora.h"
 #include "platform/recording_screen.h"
 #include "platform/scripted_runtime.h"
 #include "programs/catalog.h"
@@ -71,7 +75,36 @@ struct WalkResult {
   int runs = 0;
   long long drawn = 0;
   std::string failure;  // empty when every run ended cleanly
+  std::set<int> topicsOpened;  // main-menu items whose topic the walk entered
 };
+
+// A program that notes every topic it opens, so that a walk can show which
+// topics it reached.
+template <typename Program>
+class TopicWatch : public Program {
+ public:
+  TopicWatch(Runtime& rt, std::set<int>& opened) : Program(rt), opened_(opened) {}
+
+ protected:
+  bool OpenTopic(int item) override {
+    // Noted before the topic runs: a walk often ends inside it.
+    const bool isNew = opened_.insert(item).second;
+    const bool hasTopic = Program::OpenTopic(item);
+    if (!hasTopic && isNew) opened_.erase(item);
+    return hasTopic;
+  }
+
+ private:
+  std::set<int>& opened_;
+};
+
+std::unique_ptr<Shell> MakeWatchedProgram(const std::string& program, Runtime& rt,
+                                          std::set<int>& opened) {
+  if (program == "kasimel") return std::make_unique<TopicWatch<Kasimel>>(rt, opened);
+  if (program == "orvanti") return std::make_unique<TopicWatch<Orvanti>>(rt, opened);
+  if (program == "velmora") return std::make_unique<TopicWatch<Velmora>>(rt, opened);
+  return nullptr;
+}
 
 WalkResult Walk(const std::string& program, unsigned seed, size_t count) {
   std::vector<std::string> keys = RandomKeys(seed, count);
@@ -79,7 +112,7 @@ WalkResult Walk(const std::string& program, unsigned seed, size_t count) {
   while (!keys.empty()) {
     CountingScreen screen;
     ScriptedRuntime rt(screen, keys, "12:34:56");
-    std::unique_ptr<Shell> shell = MakeProgram(program, rt);
+    std::unique_ptr<Shell> shell = MakeWatchedProgram(program, rt, result.topicsOpened);
     if (!shell) {
       result.failure = "no program " + program;
       return result;
@@ -135,14 +168,24 @@ WalkResult WalkWithin(const std::string& program, unsigned seed, size_t count,
 
 class RandomWalk : public ::testing::TestWithParam<std::string> {};
 
+// The number of topics behind each program's main menu (items 1 to n).
+int TopicCount(const std::string& program) { return program == "kasimel" ? 7 : 6; }
+
 TEST_P(RandomWalk, EndsCleanlyOnLongRandomKeyStreams) {
   const std::string program = GetParam();
+  std::set<int> opened;
   for (unsigned seed : {1u, 2u, 3u, 4u}) {
     const WalkResult r = WalkWithin(program, seed, 4000, std::chrono::seconds(120));
     EXPECT_EQ(r.failure, "") << program << " seed " << seed;
     EXPECT_GE(r.runs, 1);
     EXPECT_GT(r.drawn, 0);
+    opened.insert(r.topicsOpened.begin(), r.topicsOpened.end());
   }
+  // The walks reach every topic of the program, so every topic's scenes are
+  // exercised by random keys.
+  std::set<int> all;
+  for (int item = 1; item <= TopicCount(program); item++) all.insert(item);
+  EXPECT_EQ(opened, all) << program;
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, RandomWalk,
