@@ -711,5 +711,78 @@ TEST(OrvantiTopics46, StateLeftByQuestionEightAndTheProblems) {
   EXPECT_EQ(k.GY0, 330);
 }
 
+
+// ---------------------------------------------------------------------------
+// The text cursor's steps: each text row starts at the x and on the line
+// that its scene's table gives (the first glyph of rows whose first glyph is
+// upright; italic letters sit off the pen position).
+
+TEST(OrvantiTopics46, TextRowsStartWhereTheirTablesPutThem) {
+  struct Row {
+    std::string glyph;
+    float x, y;
+    int colour;
+  };
+  struct Case {
+    std::string name, keys;
+    std::vector<Row> rows;
+  };
+  const Case cases[] = {
+      {"increase and decrease", "4\\r2\\r" + Sp(8) + "4\\r7\\r",
+       {{"①", 630, 150, 0}, {"②", 630, 210, 0}, {"③", 630, 270, 0},
+        {"④", 630, 400, 0}, {"⑤", 630, 460, 0}, {"⑥", 630, 520, 0}}},
+      {"definition", "5\\r1\\r" + Sp(8) + "5\\r7\\r",
+       {{"A", 80, 90, 0}, {"4", 80, 150, 0}, {"電", 80, 210, 0}}},
+      {"roller coaster", "5\\r2\\r" + Sp(24) + "5\\r7\\r",
+       {{"課", 30, 30, 0}, {"y", 60, 90, 0}, {"1", 60, 150, 0}, {"<", 60, 220, 7}}},
+      {"question 7", "5\\r3\\r" + Sp(6) + "5\\r7\\r",
+       {{"問", 132, 30, 7}, {"だ", 132, 220, 0}}},
+      {"question 8", "5\\r4\\r5\\r7\\r", {{"問", 60, 30, 7}}},
+      {"problems 1 and 2", "6\\r1\\r  6\\r7\\r",
+       {{"y", 116, 90, 5}, {"1", 148, 310, 0}, {"y", 722, 210, 0}}},
+      {"problem 3", "6\\r2\\r 6\\r7\\r",
+       {{"だ", 180, 270, 0}, {"(", 72, 210, 3}}},
+      {"problem 4", "6\\r3\\r6\\r7\\r",
+       {{"(", 36, 80, 3}, {"だ", 72, 260, 0}, {"だ", 72, 520, 0}}},
+      {"problem 5", "6\\r4\\r6\\r7\\r",
+       {{"(", 36, 80, 3}, {"だ", 72, 270, 0}, {"(", 36, 350, 3}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ScriptedRun run = RunScripted("orvanti", c.keys);
+    ExpectCleanEnd(run);
+    for (const Row& r : c.rows)
+      EXPECT_NE(GlyphAt(run.ops, r.glyph, r.x, r.y, r.colour), nullptr)
+          << r.glyph << " at " << r.x << "," << r.y;
+  }
+}
+
+// The roller coaster's sketch sets no grid step of its own: entered before
+// any function was plotted (steps still 0) or after one (steps 1), it draws
+// the same picture.
+TEST(OrvantiTopics46, RollerCoasterSameWithOrWithoutAnEarlierPlot) {
+  const std::string coaster = "5\\r2\\r" + Sp(24);
+  const ScriptedRun fresh = RunScripted("orvanti", coaster);
+  const ScriptedRun later = RunScripted("orvanti", "4\\r1\\r" + Sp(4) + "4\\r" + coaster);
+  auto picture = [](const ScriptedRun& run) {
+    size_t from = 0;
+    for (size_t i = 0; i < run.ops.size(); i++) {
+      const RecordedOp& op = run.ops[i];
+      if (op.op == "box" && op.x1 == 0 && op.y1 == 0 && op.x2 == 1320 && op.y2 == 1300)
+        from = i + 1;
+    }
+    std::vector<std::string> out;
+    for (size_t i = from; i < run.ops.size(); i++) {
+      const RecordedOp& op = run.ops[i];
+      if (op.op == "key" || op.op == "wait") continue;
+      out.push_back(ToJsonLine(op));
+    }
+    return out;
+  };
+  const std::vector<std::string> a = picture(fresh), b = picture(later);
+  ASSERT_GT(a.size(), 100u);
+  EXPECT_EQ(a, b);
+}
+
 }  // namespace
 }  // namespace lesson
