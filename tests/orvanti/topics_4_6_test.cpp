@@ -728,14 +728,14 @@ TEST(OrvantiTopics46, TextRowsStartWhereTheirTablesPutThem) {
     std::vector<Row> rows;
   };
   const Case cases[] = {
-      {"increase and decrease", "4\\r2\\r" + Sp(8) + "4\\r7\\r",
+      {"increase and decrease", "4\\r2\\r" + AnyKeys(8) + "4\\r7\\r",
        {{"①", 630, 150, 0}, {"②", 630, 210, 0}, {"③", 630, 270, 0},
         {"④", 630, 400, 0}, {"⑤", 630, 460, 0}, {"⑥", 630, 520, 0}}},
-      {"definition", "5\\r1\\r" + Sp(8) + "5\\r7\\r",
+      {"definition", "5\\r1\\r" + AnyKeys(8) + "5\\r7\\r",
        {{"A", 80, 90, 0}, {"4", 80, 150, 0}, {"電", 80, 210, 0}}},
-      {"roller coaster", "5\\r2\\r" + Sp(24) + "5\\r7\\r",
+      {"roller coaster", "5\\r2\\r" + AnyKeys(24) + "5\\r7\\r",
        {{"課", 30, 30, 0}, {"y", 60, 90, 0}, {"1", 60, 150, 0}, {"<", 60, 220, 7}}},
-      {"question 7", "5\\r3\\r" + Sp(6) + "5\\r7\\r",
+      {"question 7", "5\\r3\\r" + AnyKeys(6) + "5\\r7\\r",
        {{"問", 132, 30, 7}, {"だ", 132, 220, 0}}},
       {"question 8", "5\\r4\\r5\\r7\\r", {{"問", 60, 30, 7}}},
       {"problems 1 and 2", "6\\r1\\r  6\\r7\\r",
@@ -761,9 +761,9 @@ TEST(OrvantiTopics46, TextRowsStartWhereTheirTablesPutThem) {
 // any function was plotted (steps still 0) or after one (steps 1), it draws
 // the same picture.
 TEST(OrvantiTopics46, RollerCoasterSameWithOrWithoutAnEarlierPlot) {
-  const std::string coaster = "5\\r2\\r" + Sp(24);
+  const std::string coaster = "5\\r2\\r" + AnyKeys(24);
   const ScriptedRun fresh = RunScripted("orvanti", coaster);
-  const ScriptedRun later = RunScripted("orvanti", "4\\r1\\r" + Sp(4) + "4\\r" + coaster);
+  const ScriptedRun later = RunScripted("orvanti", "4\\r1\\r" + AnyKeys(4) + "4\\r" + coaster);
   auto picture = [](const ScriptedRun& run) {
     size_t from = 0;
     for (size_t i = 0; i < run.ops.size(); i++) {
