@@ -87,9 +87,22 @@ class Figures : public Shell {
   void TextStatement(float colour, float x, float y, const std::string& text);
   // The math text alone, the cursor left where it was (answers in slots).
   void MathTextAt(float colour, float x, float y, const std::string& text);
-  // One table cell 88 by 50 at (X, Y), border 0, fill 15, its math text in
-  // `colour`; X is left at the cell's right edge.
+  // One table cell `width` by `height` at (X, Y): border and fill colours,
+  // its math text in `textColour`; X is left at the cell's right edge.
+  void DrawCell(float width, float textColour, float border, float fill, const std::string& text,
+                float height = 50);
+  // The same cell, after which the text cursor stands at its right edge
+  // (XI2 = X, YI1 = Y).
+  void CellStatement(float width, float textColour, float border, float fill,
+                     const std::string& text, float height = 50);
+  // One value cell 88 by 50, border 0, fill 15, its text in `colour`.
   void DrawValueCell(float colour, const std::string& text);
+  // A page heading: the title cell `width` by 48 at the text cursor (XI1,
+  // YI1), border 3, fill 13; the cursor moves behind it.
+  void PageTitleCell(float width, const std::string& title);
+  // A problem number: the 44 by 44 cell at (x, y), border 4, fill 3, its
+  // number in colour 13; the cursor moves behind it.
+  void ProblemNumberCell(float x, float y, const std::string& number);
   // y = a*x^2 over AA1..AA2 in colour, label at its last dot
   void PlotParabola(float a, float colour, const std::string& label);
   // an unlabelled dot of radius r at the value point (x, y)

@@ -83,9 +83,7 @@ void Kasimel::TwinTableScene(bool mirror) {
   };
   // A cell of the table at X, Y; the next cell starts where it ends.
   auto cell = [&](float width, float colour, const std::string& text) {
-    HABA = width; TATE = 50; CCC2 = 0; CCC3 = 15; CCC1 = colour; A_s = text;
-    DrawTableCell();
-    XI2 = X; YI1 = Y;
+    CellStatement(width, colour, 0, 15, text);
   };
   auto valueWidth = [](int k) { return k % 2 == 1 ? 60.0f : 90.0f; };
   auto drawTable = [&] {

@@ -26,15 +26,7 @@ void Kasimel::FunctionReviewTablesScene() {
   TextStatement(7, 44, 30, "課1 ");
 
   // One table cell of the review tables: 44 by 50, border 0, fill 15.
-  auto cell = [&](const std::string& text) {
-    HABA = 44;
-    TATE = 50;
-    CCC1 = 3;
-    CCC2 = 0;
-    CCC3 = 15;
-    A_s = text;
-    DrawTableCell();
-  };
+  auto cell = [&](const std::string& text) { DrawCell(44, 3, 0, 15, text); };
   // The x row every table shares: x, …, 0, 1, 2, 3, …
   auto xRow = [&](float y) {
     X = 44;
@@ -306,13 +298,7 @@ void Kasimel::RollerCoasterScene() {
 
   // One cell of the roller coaster tables: 50 high, border 3, text 0.
   auto cell = [&](float width, float fill, const std::string& text) {
-    HABA = width;
-    TATE = 50;
-    CCC1 = 0;
-    CCC2 = 3;
-    CCC3 = fill;
-    A_s = text;
-    DrawTableCell();
+    DrawCell(width, 0, 3, fill, text);
     U(1) = X;
   };
   // A row: the header cell, then six value cells of the given width.

@@ -104,9 +104,8 @@ void Kasimel::SquareTableScene() {
 
   // The table: x from -3 to 3 above, the y row empty.
   auto cell = [&](float x, float y, float colour, const std::string& text) {
-    X = x; Y = y; HABA = 88; TATE = 50; CCC2 = 0; CCC3 = 15; CCC1 = colour; A_s = text;
-    DrawTableCell();
-    XI2 = X; YI1 = Y;
+    X = x; Y = y;
+    CellStatement(88, colour, 0, 15, text);
   };
   cell(30, 250, 0, "x");
   for (int i = 0; i <= 6; i++) {

@@ -188,9 +188,7 @@ void Orvanti::AvgSpeedQuestion8Scene() {
 
   // One cell of the table at the cursor; the cursor moves behind it.
   auto cell = [&](float width, float text, float fill, const std::string& s) {
-    HABA = width; CCC1 = text; CCC2 = 3; CCC3 = fill; A_s = s;
-    DrawTableCell();
-    XI2 = X; YI1 = Y;
+    CellStatement(width, text, 3, fill, s);
   };
   auto rowHead = [&](float width, float text, float fill, const std::string& s) {
     X = XI1; Y = YI1 + 50;

@@ -21,19 +21,7 @@ void Orvanti::BasicsMenu() {
 
 void Orvanti::BasicsTitleCell() {
   XI1 = 72; YI1 = 30;
-  X = XI1; Y = YI1;
-  HABA = 456; TATE = 48; CCC1 = 0; CCC2 = 3; CCC3 = 13;
-  A_s = "P113(関数　基本の問題)";
-  DrawTableCell();
-  XI2 = X; YI1 = Y;
-}
-
-void Orvanti::BasicsNumberCell(float x, float y, const std::string& number) {
-  X = x; Y = y;
-  HABA = 44; TATE = 44; CCC1 = 13; CCC2 = 4; CCC3 = 3;
-  A_s = number;
-  DrawTableCell();
-  XI2 = X; YI1 = Y;
+  PageTitleCell(456, "P113(関数　基本の問題)");
 }
 
 // Problem 1: the volume of a cylinder of height 3, y = 3πx^2. Problem 2:
@@ -44,13 +32,13 @@ void Orvanti::BasicsProblems12Scene() {
   BasicsTitleCell();
   WaitAnyKey();
 
-  BasicsNumberCell(XI1 - 36, YI1 + 60, "1");
+  ProblemNumberCell(XI1 - 36, YI1 + 60, "1");
   TextStatement(5, XI2 + 36, YI1, "y=");
   TextStatement(0, XI2, YI1, "π*x^2*3=");
   TextStatement(5, XI2, YI1, "3πx^2");
   WaitAnyKey();
 
-  BasicsNumberCell(XI1 - 36, YI1 + 100, "2");
+  ProblemNumberCell(XI1 - 36, YI1 + 100, "2");
   TextStatement(3, XI2, YI1, "(1)");
   TextStatement(0, XI2, YI1, "y=ax^2 とすると");
   TextStatement(0, XI1 + 76, YI1 + 60, "x=3,y=18 を代入して");
@@ -72,7 +60,7 @@ void Orvanti::BasicsProblem3Scene() {
   DrawBox(0, 0, 1760, 1800, 15);
   SetPenWidth(5);
   BasicsTitleCell();
-  BasicsNumberCell(XI1 - 36, YI1 + 60, "3");
+  ProblemNumberCell(XI1 - 36, YI1 + 60, "3");
   // the plane and the graphs leave the cursor behind the "3" cell
   GGX = 792; GGY = 50; SIZE = 28;
   AA1 = -5; AA2 = 5; BB1 = -10; BB2 = 10;
@@ -103,7 +91,7 @@ void Orvanti::BasicsProblem3Scene() {
 void Orvanti::BasicsProblem4Scene() {
   DrawBox(0, 0, 1760, 1800, 15);
   BasicsTitleCell();
-  BasicsNumberCell(XI2 + 44, YI1, "4");
+  ProblemNumberCell(XI2 + 44, YI1, "4");
   TextStatement(3, XI1 - 36, YI1 + 50, "(1)");
   TextStatement(0, XI2, YI1, "y=3x^2");
   TextStatement(0, XI1, YI1 + 50, "x=1 のとき y=3*1^2=3*1=");
@@ -132,7 +120,7 @@ void Orvanti::BasicsProblem4Scene() {
 void Orvanti::BasicsProblem5Scene() {
   DrawBox(0, 0, 1760, 1800, 15);
   BasicsTitleCell();
-  BasicsNumberCell(XI2 + 44, YI1, "5");
+  ProblemNumberCell(XI2 + 44, YI1, "5");
   TextStatement(3, XI1 - 36, YI1 + 50, "(1)");
   TextStatement(0, XI2, YI1, "1≦x≦3");
   TextStatement(0, XI1, YI1 + 60, "x=1 のとき y=4*1^2=4*1=");
@@ -158,7 +146,7 @@ void Orvanti::BasicsProblem5Scene() {
 void Orvanti::BasicsProblem6Scene() {
   DrawBox(0, 0, 1760, 1800, 15);
   BasicsTitleCell();
-  BasicsNumberCell(XI2 + 44, YI1, "6");
+  ProblemNumberCell(XI2 + 44, YI1, "6");
   GGX = 440; GGY = 120; SIZE = 20;
   AA1 = -5; AA2 = 10; BB1 = -10; BB2 = 10;
   CCC2 = 0;

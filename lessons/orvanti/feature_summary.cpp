@@ -19,17 +19,12 @@ void Orvanti::SummaryMenu() {
 
 void Orvanti::SummaryHeadingCell(const std::string& text) {
   X = XI1; Y = YI1;
-  HABA = 490; TATE = 50; CCC1 = 0; CCC2 = 3; CCC3 = 13;
-  A_s = text;
-  DrawTableCell();
-  XI2 = X; YI1 = Y;
+  CellStatement(490, 0, 3, 13, text);
 }
 
 void Orvanti::FillInBox(float x, float y, float width, const std::string& text) {
   X = x; Y = y;
-  HABA = width; TATE = 50; CCC1 = 5; CCC2 = 3; CCC3 = 13;
-  A_s = text;
-  DrawTableCell();
+  DrawCell(width, 5, 3, 13, text);
 }
 
 void Orvanti::OpenFillInBox(float& xs, float& ys, float dx, float width,

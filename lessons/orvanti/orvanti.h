@@ -52,7 +52,6 @@ class Orvanti : public Figures {
   void RateLinearTableScene();
   void RateParabolaTableScene();
   void RateTableScene(bool parabola);
-  void RateTableBox(float haba, float fill, float colour, const std::string& text);
   std::string RateIncreaseText(bool parabola, float j);
   void RateTwoPointScene();
   void RateQuestion1AnswerScene();
@@ -125,9 +124,6 @@ class Orvanti : public Figures {
   // The title cell of the page-113 answers at (XI1, YI1) = (72, 30); the
   // cursor moves behind it.
   void BasicsTitleCell();
-  // The problem-number cell (44 x 44, text 13, border 4, fill 3) at (x, y);
-  // the cursor moves behind it.
-  void BasicsNumberCell(float x, float y, const std::string& number);
 };
 
 std::unique_ptr<Shell> MakeOrvanti(Runtime& rt);

@@ -27,20 +27,6 @@ void Orvanti::RateMenu() {
 void Orvanti::RateLinearTableScene() { RateTableScene(false); }
 void Orvanti::RateParabolaTableScene() { RateTableScene(true); }
 
-// One box of the rate table, 50 high with border 3, at X, Y; the cursor
-// follows it, so the next box of the row starts at its right edge.
-void Orvanti::RateTableBox(float haba, float fill, float colour, const std::string& text) {
-  HABA = haba;
-  TATE = 50;
-  CCC1 = colour;
-  CCC2 = 3;
-  CCC3 = fill;
-  A_s = text;
-  DrawTableCell();
-  XI2 = X;
-  YI1 = Y;
-}
-
 // The text of the increase of y (and of the rate) from x = j-1 to x = j.
 std::string Orvanti::RateIncreaseText(bool parabola, float j) {
   return parabola ? F_s(10 + j) : "2";
@@ -82,10 +68,10 @@ void Orvanti::RateTableScene(bool parabola) {
 
   // The empty table, row by row; the x values are set after row 2's header.
   X = left; Y = top;
-  RateTableBox(192, 13, 0, "xの増加量");
-  for (int i = 1; i <= 4; i++) RateTableBox(64, 13, 3, "1");
+  CellStatement(192, 0, 3, 13, "xの増加量");
+  for (int i = 1; i <= 4; i++) CellStatement(64, 3, 3, 13, "1");
   X = left; Y = YI1 + 50;
-  RateTableBox(160, 15, 0, "x");
+  CellStatement(160, 0, 3, 15, "x");
   for (float i = 1; i <= 5; i++) {
     T(i) = i - 1;
     F(i) = parabola ? (i - 1) * (i - 1) / 2 : 2 * (i - 1) + 1;
@@ -97,31 +83,31 @@ void Orvanti::RateTableScene(bool parabola) {
     F_s(2) = "0" + F_s(2);
     F_s(11) = "0" + F_s(11);
   }
-  for (float i = 1; i <= 5; i++) RateTableBox(64, 15, 0, T_s(i));
+  for (float i = 1; i <= 5; i++) CellStatement(64, 0, 3, 15, T_s(i));
   X = left; Y = YI1 + 50;
-  RateTableBox(160, 15, 0, "y");
+  CellStatement(160, 0, 3, 15, "y");
   XJ1 = X; YJ1 = Y;
-  for (int i = 1; i <= 5; i++) RateTableBox(64, 15, 0, "");
+  for (int i = 1; i <= 5; i++) CellStatement(64, 0, 3, 15, "");
   X = left; Y = YI1 + 50;
-  RateTableBox(192, 13, 0, "yの増加量");
+  CellStatement(192, 0, 3, 13, "yの増加量");
   XJ2 = X; YJ2 = Y;
-  for (int i = 1; i <= 4; i++) RateTableBox(64, 13, 3, "");
+  for (int i = 1; i <= 4; i++) CellStatement(64, 3, 3, 13, "");
   X = left; Y = YI1 + 50;
-  RateTableBox(192, 15, 5, "変化の割合");
+  CellStatement(192, 5, 3, 15, "変化の割合");
   XJ3 = X; YJ3 = Y;
-  for (int i = 1; i <= 4; i++) RateTableBox(64, 15, 5, "");
+  for (int i = 1; i <= 4; i++) CellStatement(64, 5, 3, 15, "");
   WaitAnyKey();
 
   // The y row, one box a key.
   for (float i = 1; i <= 5; i++) {
     X = XJ1 + 64 * (i - 1); Y = YJ1;
-    RateTableBox(64, 15, 0, F_s(i));
+    CellStatement(64, 0, 3, 15, F_s(i));
     WaitAnyKey();
   }
   // The increase of y, one box a key.
   for (float j = 1; j <= 4; j++) {
     X = XJ2 + 64 * (j - 1); Y = YJ2;
-    RateTableBox(64, 13, 3, RateIncreaseText(parabola, j));
+    CellStatement(64, 3, 3, 13, RateIncreaseText(parabola, j));
     WaitAnyKey();
   }
   // The run and the rise of each step on the graph, the rise written.
@@ -144,7 +130,7 @@ void Orvanti::RateTableScene(bool parabola) {
   SetPenWidth(3);
   for (float j = 1; j <= 4; j++) {
     X = XJ3 + 64 * (j - 1); Y = YJ3;
-    RateTableBox(64, 15, 5, RateIncreaseText(parabola, j));
+    CellStatement(64, 5, 3, 15, RateIncreaseText(parabola, j));
     WaitAnyKey();
   }
   WaitAnyKey();

@@ -22,13 +22,7 @@ void Velmora::DrawBrakingTable() {
     do {
       X = U(1);
       Y = V(1);
-      CCC1 = 0;
-      CCC2 = 3;
-      CCC3 = fill;
-      HABA = Xa(II + 1) - Xa(II);
-      TATE = 50;
-      A_s = T_s(first + II);
-      DrawTableCell();
+      DrawCell(Xa(II + 1) - Xa(II), 0, 3, fill, T_s(first + II));
       U(1) = X;
       V(1) = Y;
     } while ((II += 1) <= 5);
@@ -103,13 +97,7 @@ void Velmora::DrawOpenColumnCell(float y, float haba, float colour, float fill,
                                  const std::string& text) {
   X = Xa(6);
   Y = y;
-  HABA = haba;
-  TATE = 50;
-  CCC1 = colour;
-  CCC2 = 3;
-  CCC3 = fill;
-  A_s = text;
-  DrawTableCell();
+  DrawCell(haba, colour, 3, fill, text);
 }
 
 void Velmora::OpenSpeedQuestion(float xi0, float xi1, float yi1, float gap,

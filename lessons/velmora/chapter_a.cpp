@@ -20,27 +20,8 @@ void Velmora::ChapterAMenu() {
 
 void Velmora::DrawChapterHeader(float pageWidth, const std::string& page,
                                 const std::string& number) {
-  X = XI1;
-  Y = YI1;
-  HABA = pageWidth;
-  TATE = 48;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A_s = page;
-  DrawTableCell();
-  XI2 = X;
-  YI1 = Y;
-  X = XI2 + 44;
-  HABA = 44;
-  TATE = 44;
-  CCC1 = 13;
-  CCC2 = 4;
-  CCC3 = 3;
-  A_s = number;
-  DrawTableCell();
-  XI2 = X;
-  YI1 = Y;
+  PageTitleCell(pageWidth, page);
+  ProblemNumberCell(XI2 + 44, YI1, number);
 }
 
 // Problem 1: five graphs on one plane, labelled ア to オ, then four

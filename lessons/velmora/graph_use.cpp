@@ -52,27 +52,6 @@ void Velmora::PlotCatchUpGraph(float kind, float a, float colour, const std::str
   PlotFunctionGraph();
 }
 
-// A cell of a table drawn by the table-cell routine, TATE 50, at X, Y; X is
-// left at its right edge.
-void Velmora::DrawCell(float width, float textColour, float border, float fill,
-                       const std::string& text) {
-  HABA = width;
-  TATE = 50;
-  CCC1 = textColour;
-  CCC2 = border;
-  CCC3 = fill;
-  A_s = text;
-  DrawTableCell();
-}
-
-// The same cell, after which the text cursor stands at its right edge.
-void Velmora::CellStatement(float width, float textColour, float border, float fill,
-                            const std::string& text) {
-  DrawCell(width, textColour, border, fill, text);
-  XI2 = X;
-  YI1 = Y;
-}
-
 // A vehicle's table from x 30: the x row at `top` with the times T$(1..6),
 // the y row 50 below it empty; xj, yj take the corner of its first y cell,
 // where the refill starts. The cells leave the text cursor alone.

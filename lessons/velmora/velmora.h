@@ -84,11 +84,6 @@ class Velmora : public Figures {
   void PlotFigurePoint(float x, float y, const std::string& label, float dx, float dy);
   // a dotted drop from (x, y) to the x axis, a dot every `degrees`
   void DrawDottedDrop(float x, float y, float degrees);
-  // a table cell 50 high at X, Y (X left at its right edge); CellStatement
-  // also moves the text cursor to the cell's right edge
-  void DrawCell(float width, float textColour, float border, float fill, const std::string& text);
-  void CellStatement(float width, float textColour, float border, float fill,
-                     const std::string& text);
   // topic 3: cut paper
   void SheetCountScene();
   void SheetGraphScene();
